@@ -1,0 +1,33 @@
+# Two commands for a newcomer on Debian 12: `make run` and `make test`. Both install what the
+# build needs (scripts/install-deps.sh), configure and build first.
+BUILD_DIR ?= build
+GENERATOR ?= Ninja
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build test run bench install clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G $(GENERATOR) $(CMAKE_FLAGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+test: build
+	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
+
+run: build
+	@scripts/run.sh $(BUILD_DIR)
+
+bench: build
+	@scripts/run-benchmarks.sh $(BUILD_DIR)
+
+install: build
+	@cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX),)
+
+clean:
+	@rm -rf $(BUILD_DIR)

@@ -1,0 +1,39 @@
+#include "results/result_list.h"
+
+namespace kwintel {
+
+std::string MemoryResultList::Text(int index) const {
+  if (index < 0 || index >= Count()) return {};
+  return lines_[static_cast<size_t>(index)];
+}
+
+void MemoryResultList::Append(std::string_view line) {
+  lines_.emplace_back(line);
+  selected_.push_back(false);
+}
+
+void MemoryResultList::Clear() {
+  lines_.clear();
+  selected_.clear();
+}
+
+void MemoryResultList::Delete(int index) {
+  if (index < 0 || index >= Count()) return;
+  lines_.erase(lines_.begin() + index);
+  selected_.erase(selected_.begin() + index);
+}
+
+std::vector<int> MemoryResultList::SelectedIndices() const {
+  std::vector<int> indices;
+  for (size_t i = 0; i < selected_.size(); ++i) {
+    if (selected_[i]) indices.push_back(static_cast<int>(i));
+  }
+  return indices;
+}
+
+void MemoryResultList::Select(int index, bool on) {
+  if (index < 0 || index >= Count()) return;
+  selected_[static_cast<size_t>(index)] = on;
+}
+
+}  // namespace kwintel

@@ -1,0 +1,47 @@
+#pragma once
+// The ordered list of result lines shown in the dialog's list box. Lines are Windows-1252 bytes.
+// Every line but the last is a result line; after every search, narrowing or restore the last
+// line is the summary line.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kwintel {
+
+class ResultList {
+ public:
+  virtual ~ResultList() = default;
+  virtual int Count() const = 0;
+  // Text of line `index`; an index outside 0..Count()-1 gives an empty text (commands nested in a
+  // running narrowing may shrink the list under it).
+  virtual std::string Text(int index) const = 0;
+  // Adds a line at the end; the list never sorts by itself.
+  virtual void Append(std::string_view line) = 0;
+  virtual void Clear() = 0;
+  // Removes line `index`; later lines move up. An index out of range does nothing.
+  virtual void Delete(int index) = 0;
+  // Indices of the selected lines, ascending.
+  virtual std::vector<int> SelectedIndices() const = 0;
+};
+
+// A ResultList held in memory: the headless front end's list, and the tests'.
+class MemoryResultList : public ResultList {
+ public:
+  int Count() const override { return static_cast<int>(lines_.size()); }
+  std::string Text(int index) const override;
+  void Append(std::string_view line) override;
+  void Clear() override;
+  void Delete(int index) override;
+  std::vector<int> SelectedIndices() const override;
+
+  // Selection, as the user would set it; lost when the line goes.
+  void Select(int index, bool on = true);
+  const std::vector<std::string>& Lines() const { return lines_; }
+
+ private:
+  std::vector<std::string> lines_;
+  std::vector<bool> selected_;
+};
+
+}  // namespace kwintel

@@ -1,0 +1,78 @@
+#include "shell/command_table.h"
+
+#include <array>
+
+#include "engine/narrow_results.h"
+#include "engine/run_search.h"
+#include "results/copy_results.h"
+#include "results/print_results.h"
+#include "results/result_commands.h"
+#include "results/result_file.h"
+#include "shell/auxiliary_commands.h"
+#include "shell/control_ids.h"
+#include "shell/word_file_sources.h"
+
+namespace kwintel {
+namespace {
+
+template <int Slot>
+void SelectSlot(MainDialog& dialog) {
+  SelectWordSource(dialog, Slot);
+}
+
+constexpr std::array<Command, 22> kCommands = {{
+    {ids::kGaZoeken, RunSearch},
+    {ids::kDoorzoeken, NarrowResults},
+    {ids::kOnderbreek, RequestStop},
+    {ids::kKiesBestand, ChooseWordFile},
+    {ids::kSource1, SelectSlot<1>},
+    {ids::kSource2, SelectSlot<2>},
+    {ids::kSource3, SelectSlot<3>},
+    {ids::kSource4, SelectSlot<4>},
+    {ids::kHoofdKlein, ToggleCase},
+    {ids::kSorteer, SortResults},
+    {ids::kVorige, RestoreResults},
+    {ids::kKopieer, CopyResults},
+    {ids::kSchrijfResultaat, WriteResultFile},
+    {ids::kPrint, PrintResults},
+    {ids::kAlle, CheckAllLengths},
+    {ids::kGeen, ClearAllLengths},
+    {ids::kMetLengte, ToggleWithLength},
+    {ids::kIjEenLetter, ToggleIjOneLetter},
+    {ids::kFont, ChooseResultFont},
+    {ids::kHulp, ShowHelp},
+    {ids::kFocus, FocusPatternBox},
+    {ids::kEinde, CloseMainDialog},
+}};
+
+bool RefusedWhileRunning(int id) {
+  switch (id) {
+    case ids::kGaZoeken:
+    case ids::kDoorzoeken:
+    case ids::kKiesBestand:
+    case ids::kSource1:
+    case ids::kSource2:
+    case ids::kSource3:
+    case ids::kSource4:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+std::span<const Command> CommandTable() { return kCommands; }
+
+bool RunCommand(MainDialog& dialog, int id) {
+  if (dialog.runDepth > 0 && RefusedWhileRunning(id)) return false;
+  for (const Command& command : CommandTable()) {
+    if (command.id == id) {
+      command.run(dialog);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace kwintel

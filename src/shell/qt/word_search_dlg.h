@@ -1,0 +1,13 @@
+#pragma once
+// STUB: to be written.
+#include <QDialog>
+
+namespace kwintel {
+
+class CWordSearchDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit CWordSearchDlg(QWidget* parent = nullptr) : QDialog(parent) {}
+};
+
+}  // namespace kwintel

@@ -1,0 +1,1 @@
+// STUB: to be written.
