@@ -1,8 +1,89 @@
-// STUB: to be written.
+// The run, letter-value and keypad matchers: Stack, Product, Sum and Telephone. Each is one pass
+// over the word with constant work per byte.
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#include "engine/keypad_digits.h"
 #include "engine/match_word.h"
+#include "engine/word_character.h"
+
 namespace kwintel {
-void MatchStack(const char*, const char*) {}
-void MatchProduct(const char*) {}
-void MatchSum(const char*) {}
-void MatchTelephone(const char*, const char*) {}
+namespace {
+
+// The byte value minus 64 ('A' is 1, 'Z' is 26, '-' is -19), as an unsigned 64-bit number so
+// that products and sums wrap modulo 2^64 instead of overflowing.
+std::uint64_t LetterValue(char c) {
+  return static_cast<std::uint64_t>(static_cast<unsigned char>(c)) - 64u;
+}
+
+// The set of bytes of a text, for constant-time membership tests.
+class ByteSet {
+ public:
+  explicit ByteSet(const char* text) {
+    for (; *text != '\0'; ++text) {
+      const auto byte = static_cast<unsigned char>(*text);
+      bits_[byte >> 6] |= std::uint64_t{1} << (byte & 63);
+    }
+  }
+  bool Contains(char c) const {
+    const auto byte = static_cast<unsigned char>(c);
+    return (bits_[byte >> 6] >> (byte & 63)) & 1;
+  }
+
+ private:
+  std::array<std::uint64_t, 4> bits_{};
+};
+
+}  // namespace
+
+// At least N consecutive bytes of the word, anywhere in it, occur in the pattern; every byte
+// counts, spaces included, and the pattern's space and digit belong to the set as well. N is the
+// pattern's last byte minus '0' (a run of 10 or more when it is a letter, none needed when it is
+// a byte below '0' or there is none); a byte of 128 or above reads by its unsigned value.
+void MatchStack(const char* word, const char* pattern) {
+  const std::size_t patternSize = std::strlen(pattern);
+  const long runLength =
+      patternSize == 0 ? 0 : static_cast<long>(static_cast<unsigned char>(pattern[patternSize - 1])) - '0';
+  const ByteSet set(pattern);
+  long run = 0;
+  for (const char* w = word; *w != '\0'; ++w) {
+    if (set.Contains(*w)) {
+      ++run;
+    } else {
+      if (run >= runLength) break;
+      run = 0;
+    }
+  }
+  if (run >= runLength) matchState.matched = 1;
+}
+
+// The product of the letter values of the word, up to its first non-word character, equals
+// `target` in all 64 bits (wrapping). A word with no word character has the product 1.
+void MatchProduct(const char* word) {
+  std::uint64_t value = 1;
+  for (const char* w = word; IsWordCharacter(*w); ++w) value *= LetterValue(*w);
+  if (value == static_cast<std::uint64_t>(target)) matchState.matched = 1;
+}
+
+// As MatchProduct, for the sum; a word with no word character has the sum 0.
+void MatchSum(const char* word) {
+  std::uint64_t value = 0;
+  for (const char* w = word; IsWordCharacter(*w); ++w) value += LetterValue(*w);
+  if (value == static_cast<std::uint64_t>(target)) matchState.matched = 1;
+}
+
+// Every word character, up to the first non-word character, is a letter A-Z whose keypad digit
+// is the pattern's digit at the same place. A word shorter than the pattern matches on its
+// prefix; one longer fails at the pattern's NUL, so the pattern is never read past its end.
+void MatchTelephone(const char* word, const char* pattern) {
+  for (std::size_t i = 0; IsWordCharacter(word[i]); ++i) {
+    const char c = word[i];
+    if (c < 'A' || c > 'Z') return;
+    if (KeypadDigits[c - 'A'] != pattern[i]) return;
+  }
+  matchState.matched = 1;
+}
+
 }  // namespace kwintel
