@@ -1,1 +1,83 @@
-// STUB: to be written.
+#include "word_list_builder.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "shell/text_encoding.h"
+
+namespace kwintel {
+
+void WordListBuilder::AddLine(std::string_view line) {
+  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+
+  const auto converted = Utf8ToCp1252(line);
+  if (!converted) {
+    ++set_.noCp1252Form;
+    return;
+  }
+  // A control byte would end the word early for the matchers, and a CR before the line end would
+  // be taken for part of it: such a word cannot be stored as it is.
+  if (std::any_of(converted->begin(), converted->end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
+    ++set_.controlCharacter;
+    return;
+  }
+  if (converted->size() < static_cast<std::size_t>(kFirstFileLength)) {
+    ++set_.tooShort;
+    return;
+  }
+  if (converted->size() > kMaxWordFileWordLength) {
+    ++set_.tooLong;
+    return;
+  }
+  const int length = static_cast<int>(std::min<std::size_t>(converted->size(), kLastFileLength));
+  set_.ForLength(length).push_back(CapitaliseTyped(*converted));
+}
+
+WordFileSet WordListBuilder::Finish() {
+  for (auto& words : set_.words) {
+    // std::string compares through char_traits<char>, which orders by unsigned byte value.
+    std::sort(words.begin(), words.end());
+    const auto end = std::unique(words.begin(), words.end());
+    set_.duplicates += static_cast<int>(words.end() - end);
+    words.erase(end, words.end());
+  }
+  WordFileSet done = std::move(set_);
+  set_ = WordFileSet{};
+  return done;
+}
+
+WordFileSet BuildWordFileSet(std::istream& input) {
+  WordListBuilder builder;
+  std::string line;
+  bool first = true;
+  while (std::getline(input, line)) {
+    std::string_view text = line;
+    // A byte-order mark is no part of the first word.
+    if (first && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    first = false;
+    builder.AddLine(text);
+  }
+  return builder.Finish();
+}
+
+std::string WordFilePath(const std::string& prefix, int length) {
+  char digits[8];
+  std::snprintf(digits, sizeof digits, "%02d", length);
+  return prefix + digits + ".DOC";
+}
+
+std::string WordFileContents(const std::vector<std::string>& words) {
+  std::size_t size = 0;
+  for (const auto& word : words) size += word.size() + 1;
+  std::string contents;
+  contents.reserve(size);
+  for (const auto& word : words) {
+    contents += word;
+    contents += '\n';
+  }
+  return contents;
+}
+
+}  // namespace kwintel

@@ -1,0 +1,55 @@
+#pragma once
+// Turns a UTF-8 word list into the contents of a word-file set: one sorted list of Windows-1252
+// capitals per word length 2 .. 19 (the 19 list holding every longer word too).
+
+#include <array>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kwintel {
+
+inline constexpr int kFirstFileLength = 2;
+inline constexpr int kLastFileLength = 19;
+// A word file's line holds at most this many characters before its line end.
+inline constexpr std::size_t kMaxWordFileWordLength = 97;
+
+struct WordFileSet {
+  // words[L - 2]: the words of file L, byte-sorted, without duplicates.
+  std::array<std::vector<std::string>, kLastFileLength - kFirstFileLength + 1> words;
+  int tooShort = 0;         // empty lines and one-character words, dropped
+  int noCp1252Form = 0;     // not UTF-8, or a character Windows-1252 cannot hold: skipped
+  int controlCharacter = 0; // a control character (tab, CR inside the line, ...): skipped
+  int tooLong = 0;          // more than 97 characters after conversion: skipped
+  int duplicates = 0;       // the same word again after conversion to capitals
+
+  int Skipped() const { return noCp1252Form + controlCharacter + tooLong; }
+  std::vector<std::string>& ForLength(int length) { return words[length - kFirstFileLength]; }
+  const std::vector<std::string>& ForLength(int length) const {
+    return words[length - kFirstFileLength];
+  }
+};
+
+// Collects words one at a time; Finish sorts and removes duplicates.
+class WordListBuilder {
+ public:
+  // One line of the UTF-8 list, its line end (LF or CR LF) already removed or not.
+  void AddLine(std::string_view utf8Line);
+  // Sorts every length by byte value and drops duplicates; the builder is empty afterwards.
+  WordFileSet Finish();
+
+ private:
+  WordFileSet set_;
+};
+
+// Reads the whole list, one word per line.
+WordFileSet BuildWordFileSet(std::istream& utf8List);
+
+// "%s%02d.DOC": the file of `length` under `prefix`.
+std::string WordFilePath(const std::string& prefix, int length);
+
+// The bytes of one word file: every word followed by LF.
+std::string WordFileContents(const std::vector<std::string>& words);
+
+}  // namespace kwintel
