@@ -22,6 +22,10 @@ void WriteForm(MainDialog& dialog);
 SearchType ReadSearchType(const MainDialogView& view);
 // 100, 500, 1000 or 15000; the last checked radio wins; none gives 100.
 int ReadMaxResults(const MainDialogView& view);
+// The maximum a search or narrowing uses: dialog.maxResultsOverride when above 0, else the radios.
+inline int ReadMaxResults(const MainDialog& dialog) {
+  return dialog.maxResultsOverride > 0 ? dialog.maxResultsOverride : ReadMaxResults(dialog.view);
+}
 
 // The whole request: ReadForm must have run. Pattern and filters from the members.
 SearchRequest ReadSearchRequest(const MainDialog& dialog);

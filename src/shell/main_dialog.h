@@ -30,6 +30,10 @@ struct MainDialog {
   // How many searches or narrowings are running (nested through the pump). While one runs, the
   // commands that would start another or change the word source are ignored.
   int runDepth = 0;
+
+  // Above 0: the maximum number of results in place of the max-results radios, which offer only
+  // 100, 500, 1000 and 15000 (kwintel-cli's --max and the benchmarks take any number).
+  int maxResultsOverride = 0;
 };
 
 // Marks a search or narrowing as running for its lifetime.
