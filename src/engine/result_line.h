@@ -1,0 +1,25 @@
+#pragma once
+// Result lines: how a found word becomes the text of a line, and how a line joins the list. Shared
+// by the search over word files and the narrowing.
+
+#include <string>
+#include <string_view>
+
+#include "engine/engine_types.h"
+#include "shell/main_dialog.h"
+
+namespace kwintel {
+
+// Replaces `line` with the line of a found word: the word; then, when matchState.remainder is not
+// empty, its decoration for the type (Anagram: " - " remainder; Subset: " + " remainder;
+// Anagram-1: " - " remainder " + " the remainder with its first letter replaced by
+// matchState.missingLetter); the whole of it in small letters when upperCaseMode is off. Of any
+// length; allocates only when `line` must grow.
+void BuildResultLine(SearchType type, std::string_view word, std::string& line);
+
+// The work of AddResultLine with a buffer of the caller's: `line` receives the line as it would be
+// shown ("%2d. " and the text when "Met lengte" is on). Returns whether the line was appended and
+// counted; false when the IJ rule dropped it.
+bool AppendResultLine(MainDialog& dialog, std::string_view text, int length, bool keep, std::string& line);
+
+}  // namespace kwintel
