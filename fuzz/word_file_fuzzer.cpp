@@ -1,0 +1,176 @@
+// Fuzz target: arbitrary bytes as a word file, scanned by "&Ga zoeken" with an arbitrary pattern.
+//
+// Input: the three control lines of fuzz_input.h (type, options, pattern; "Met:"; "Zonder:"),
+// then the bytes of the word file: long lines, NUL bytes, CR without LF, no final line end,
+// bytes of 128 and above. The same bytes serve as the word file of every length but 7 and 13,
+// which are missing. Promises checked:
+// - a refused pattern leaves an empty list and an empty backup;
+// - otherwise the summary line comes last, its count is the number of result lines and of lines
+//   counted, "Maximum" exactly when the maximum was reached, and ", n = " only where it belongs;
+// - the backup holds exactly the result lines;
+// - every result line of an undecorated type is a piece of the file (case-converted as chosen),
+//   holds no line feed, passes the filters, carries a correct length number when asked, and
+//   holds no "IJ" while "IJ één letter" is on.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "engine/engine_types.h"
+#include "engine/run_search.h"
+#include "fuzz_check.h"
+#include "fuzz_dialog.h"
+#include "fuzz_input.h"
+#include "line_text.h"
+#include "shell/form.h"
+#include "shell/word_file_sources.h"
+#include "summary_line.h"
+
+namespace kwintel::fuzz {
+namespace {
+
+// A private folder of word files "w02.DOC" ... "w19.DOC" that all show one content file; two
+// lengths are left out so that missing files are met as well. Made once per process.
+class WordFileFolder {
+ public:
+  WordFileFolder() {
+    std::error_code error;
+    const char* base = std::filesystem::is_directory("/dev/shm", error) ? "/dev/shm" : "/tmp";
+    std::string templ = std::string(base) + "/kwintel-fuzz-XXXXXX";
+    if (mkdtemp(templ.data()) == nullptr) {
+      std::perror("mkdtemp");
+      std::abort();
+    }
+    folder_ = templ;
+    content_ = folder_ + "/content";
+    Write("");
+    for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
+      if (length == 7 || length == 13) continue;
+      std::filesystem::create_symlink("content", WordFileName(Prefix(), length));
+    }
+  }
+  ~WordFileFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(folder_, error);
+  }
+
+  std::string Prefix() const { return folder_ + "/w"; }
+
+  void Write(std::string_view bytes) const {
+    std::FILE* file = std::fopen(content_.c_str(), "wb");
+    FUZZ_REQUIRE(file != nullptr);
+    FUZZ_REQUIRE(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+    FUZZ_REQUIRE(std::fclose(file) == 0);
+  }
+
+ private:
+  std::string folder_;
+  std::string content_;
+};
+
+WordFileFolder* wordFiles = nullptr;
+
+bool Decorated(SearchType type) {
+  return type == SearchType::Anagram || type == SearchType::Subset ||
+         type == SearchType::AnagramMinusOne;
+}
+
+bool HasNul(std::string_view text) { return text.find('\0') != std::string_view::npos; }
+
+// The word of a result line and the length number before it, when "Met lengte" is on.
+std::string_view CheckLengthNumber(std::string_view line, bool exactLength) {
+  std::size_t i = 0;
+  while (i < line.size() && line[i] == ' ') ++i;
+  std::size_t number = 0;
+  const std::size_t digitsStart = i;
+  while (i < line.size() && line[i] >= '0' && line[i] <= '9' && i - digitsStart < 6) {
+    number = number * 10 + static_cast<std::size_t>(line[i] - '0');
+    ++i;
+  }
+  FUZZ_REQUIRE(i > digitsStart && i >= 2);
+  FUZZ_REQUIRE(line.substr(i, 2) == ". ");
+  const std::string_view word = line.substr(i + 2);
+  if (exactLength) FUZZ_REQUIRE(number == word.size());
+  return word;
+}
+
+void CheckResultLine(std::string_view line, const ControlLines& control, std::string_view content,
+                     const std::string& lowerContent) {
+  FUZZ_REQUIRE(line.find('\n') == std::string_view::npos);
+  if (control.ijOneLetter) FUZZ_REQUIRE(!ContainsIj(line));
+  if (Decorated(control.type)) return;
+  const bool plain = !HasNul(content);
+  const std::string_view word = control.withLength ? CheckLengthNumber(line, plain) : line;
+  FUZZ_REQUIRE((control.upperCase ? content : std::string_view(lowerContent)).find(word) != std::string_view::npos);
+  if (control.upperCase && plain && !HasNul(control.mustContain) && !HasNul(control.mustNotContain)) {
+    for (char c : control.mustContain) FUZZ_REQUIRE(word.find(c) != std::string_view::npos);
+    for (char c : control.mustNotContain) FUZZ_REQUIRE(word.find(c) == std::string_view::npos);
+  }
+}
+
+void CheckSearch(const FuzzDialog& fd, const ControlLines& control, std::string_view content) {
+  const auto& lines = fd.Lines();
+  FUZZ_REQUIRE(fd.view.progress >= 0 && fd.view.progress <= 100);
+  if (control.pattern.size() > kMaxPatternLength) {
+    FUZZ_REQUIRE(lines.empty());
+    return;
+  }
+  if (fd.ShowedMessage("Patroon fout")) {
+    FUZZ_REQUIRE(lines.empty() && fd.dialog.resultBackup.empty());
+    return;
+  }
+  FUZZ_REQUIRE(fd.view.messages.empty());
+  FUZZ_REQUIRE(!lines.empty());
+  const auto summary = ReadSummaryLine(lines.back(), {"Totaal: ", "Maximum: "});
+  FUZZ_REQUIRE(summary.has_value());
+  const long long count = static_cast<long long>(lines.size()) - 1;
+  FUZZ_REQUIRE(summary->count == count);
+  FUZZ_REQUIRE(searchRunState.resultCount == count);
+  if (summary->opening == "Maximum: ") {
+    FUZZ_REQUIRE(count == fd.maxResults);
+  } else {
+    FUZZ_REQUIRE(count < fd.maxResults);
+  }
+  if (control.type == SearchType::Product || control.type == SearchType::Sum) {
+    FUZZ_REQUIRE(summary->rest == ", n = " + std::to_string(target));
+  } else if (control.type == SearchType::Telephone) {
+    FUZZ_REQUIRE(summary->rest.substr(0, 6) == ", n = ");
+  } else {
+    FUZZ_REQUIRE(summary->rest.empty());
+  }
+  FUZZ_REQUIRE(fd.dialog.resultBackup.size() == static_cast<std::size_t>(count));
+  const std::string lowerContent = LowerAscii(content);
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    FUZZ_REQUIRE(fd.dialog.resultBackup[i] == lines[i]);
+    CheckResultLine(lines[i], control, content, lowerContent);
+  }
+}
+
+}  // namespace
+}  // namespace kwintel::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  kwintel::fuzz::wordFiles = new kwintel::fuzz::WordFileFolder();
+  std::atexit([] { delete kwintel::fuzz::wordFiles; });
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace kwintel;
+  using namespace kwintel::fuzz;
+  InputLines input(data, size);
+  const ControlLines control = ReadControlLines(input);
+  const std::string_view content = input.Rest();
+  wordFiles->Write(content);
+
+  FuzzDialog fd(control);
+  wordFilePrefix = wordFiles->Prefix();
+  RunSearch(fd.dialog);
+  CheckSearch(fd, control, content);
+  return 0;
+}
