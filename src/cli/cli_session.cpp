@@ -1,0 +1,167 @@
+#include "cli/cli_session.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+#include "cli/interrupt_signal.h"
+#include "results/result_file.h"
+#include "shell/command_table.h"
+#include "shell/control_ids.h"
+#include "shell/main_dialog.h"
+#include "shell/memory_platform.h"
+#include "shell/memory_view.h"
+#include "shell/text_encoding.h"
+#include "shell/word_file_sources.h"
+
+namespace kwintel::cli {
+namespace {
+
+constexpr const char* kProgramName = "kwintel-cli";
+
+void AppendUtf8Line(std::string& buffer, const std::string& line) {
+  // Most lines are plain ASCII, which is UTF-8 already.
+  if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; })) {
+    buffer += line;
+  } else {
+    buffer += Cp1252ToUtf8(line);
+  }
+  buffer += '\n';
+}
+
+class Session {
+ public:
+  Session(const CliOptions& options, std::FILE* out, std::FILE* err)
+      : options_(options), out_(out), err_(err), testPump_(TestInterruptPump()) {
+    view_.onPump = [this] {
+      if (testPump_ > 0 && view_.pumpCount == testPump_) std::raise(SIGINT);
+      if (TakeInterrupt()) RunCommand(dialog_, ids::kOnderbreek);
+    };
+  }
+
+  int Run(const std::string& executableFolder) {
+    InitialiseMainDialog(dialog_, executableFolder);
+    // Without -w the discovered set is the source, so a message of its discovery is the answer.
+    if (!options_.wordsPrefix && Stopped()) return kExitMessage;
+    view_.messages.clear();
+
+    FillForm();
+    if (options_.wordsPrefix) {
+      // "&Kies bestand..." with a file of the set: the chooser cuts its length and extension
+      // off, which leaves exactly PREFIX, with the chooser's checks.
+      platform_.wordFileAnswer = *options_.wordsPrefix + "02.DOC";
+      if (!Press(ids::kKiesBestand)) return kExitMessage;
+    }
+    if (!PressCatchingInterrupt(ids::kGaZoeken)) return kExitMessage;
+
+    for (const CliAction& action : options_.actions) {
+      switch (action.kind) {
+        case CliAction::Kind::Narrow:
+          view_.CheckRadio(ids::kVolgorde, ids::kTelefoon, action.typeRadio);
+          view_.SetText(ids::kPatternBox, action.pattern);
+          if (!PressCatchingInterrupt(ids::kDoorzoeken)) return kExitMessage;
+          break;
+        case CliAction::Kind::Sort:
+          if (!Press(ids::kSorteer)) return kExitMessage;
+          break;
+        case CliAction::Kind::Restore:
+          if (!Press(ids::kVorige)) return kExitMessage;
+          break;
+      }
+    }
+
+    if (options_.outputFile) {
+      if (const auto failure = WriteResultFileTo(dialog_, *options_.outputFile)) {
+        Report("Fout", *failure);
+        return kExitMessage;
+      }
+    }
+    return PrintList() ? kExitListed : kExitMessage;
+  }
+
+ private:
+  void FillForm() {
+    view_.SetText(ids::kPatternBox, options_.pattern);
+    view_.CheckRadio(ids::kVolgorde, ids::kTelefoon, options_.typeRadio);
+    if (options_.lengths) {
+      for (int length = 2; length <= 19; ++length) {
+        view_.SetChecked(ids::LengthToggleId(length), (*options_.lengths)[length - 2]);
+      }
+    }
+    const auto& values = ids::kMaxResultsValues;
+    const auto radio = std::find(values.begin(), values.end(), options_.maxResults);
+    if (radio != values.end()) {
+      view_.CheckRadio(ids::kMax100, ids::kMax15000, ids::kMaxResultsGroup[radio - values.begin()]);
+    } else {
+      // The radios offer only four maxima; the dialog takes any other from its override.
+      dialog_.maxResultsOverride = options_.maxResults;
+    }
+    view_.SetText(ids::kMetFilter, options_.mustContain);
+    view_.SetText(ids::kZonderFilter, options_.mustNotContain);
+    if (options_.showLength) Press(ids::kMetLengte);
+    if (options_.keepIj) Press(ids::kIjEenLetter);
+    if (options_.lower) Press(ids::kHoofdKlein);
+  }
+
+  // Presses a button; false when the command stopped with a message (reported on `err`).
+  bool Press(int id) {
+    RunCommand(dialog_, id);
+    return !Stopped();
+  }
+
+  bool PressCatchingInterrupt(int id) {
+    InterruptCatcher catcher;
+    return Press(id);
+  }
+
+  bool Stopped() {
+    if (view_.messages.empty()) return false;
+    const MemoryView::Message& message = view_.messages.front();
+    Report(message.caption.empty() ? std::string(kProgramName) : message.caption, message.text);
+    return true;
+  }
+
+  void Report(const std::string& caption, const std::string& text) {
+    std::fprintf(err_, "%s: %s\n", Cp1252ToUtf8(caption).c_str(), Cp1252ToUtf8(text).c_str());
+  }
+
+  bool PrintList() {
+    constexpr std::size_t kChunk = 1 << 16;
+    std::string buffer;
+    buffer.reserve(kChunk + 256);
+    bool written = true;
+    for (const std::string& line : view_.results.Lines()) {
+      AppendUtf8Line(buffer, line);
+      if (buffer.size() >= kChunk) {
+        written = written && std::fwrite(buffer.data(), 1, buffer.size(), out_) == buffer.size();
+        buffer.clear();
+      }
+    }
+    written = written && std::fwrite(buffer.data(), 1, buffer.size(), out_) == buffer.size();
+    if (std::fflush(out_) != 0) written = false;
+    if (!written) {
+      std::fprintf(err_, "%s: kan niet naar standaarduitvoer schrijven: %s\n", kProgramName,
+                   std::strerror(errno));
+    }
+    return written;
+  }
+
+  const CliOptions& options_;
+  std::FILE* out_;
+  std::FILE* err_;
+  const long testPump_;
+  MemoryView view_;
+  MemoryPlatform platform_;
+  MainDialog dialog_{view_, platform_};
+};
+
+}  // namespace
+
+int RunCliSession(const CliOptions& options, const std::string& executableFolder,
+                  std::FILE* out, std::FILE* err) {
+  Session session(options, out, err);
+  return session.Run(executableFolder);
+}
+
+}  // namespace kwintel::cli

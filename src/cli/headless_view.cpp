@@ -1,1 +1,0 @@
-// STUB: to be written.
