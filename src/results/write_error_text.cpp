@@ -16,6 +16,7 @@ std::string WriteErrorReason(int errorNumber) {
     case EROFS:
       return "Alleen-lezen bestandssysteem";
     case ENOENT:
+    case ENOTDIR:  // a file where the path needs a folder
       return "Map bestaat niet";
     case EISDIR:
       return "Is een map";

@@ -106,6 +106,7 @@ TEST_F(ResultFileTest, AFailedWriteNamesFileAndReasonAndKeepsTheOldFile) {
   };
   const Row rows[] = {
       {(folder / "weg" / "uit.txt").string(), "Map bestaat niet"},
+      {(folder / "oud.txt" / "uit.txt").string(), "Map bestaat niet"},
       {(folder / "map").string(), "Is een map"},
       {(folder / "map/").string(), "Is een map"},
       {"/dev/full", "Schijf vol"},
