@@ -86,6 +86,9 @@ void KeepOwner(int fd, const struct stat& old) {
 }
 
 int ReplaceFile(const std::string& target, const struct stat* old, std::string_view content) {
+  // Everything that allocates happens before the temporary file exists, so nothing can throw
+  // between its creation and its removal.
+  const std::string folder = FolderOf(target);
   std::string tempPath;
   // A new file gets 0666 less the umask from the kernel; a replacement is kept private until it
   // carries the old file's bits.
@@ -111,7 +114,6 @@ int ReplaceFile(const std::string& target, const struct stat* old, std::string_v
 
   // The new file is in place; making the rename itself durable is a courtesy whose failure no
   // longer puts the old content at risk, so it is not reported.
-  const std::string folder = FolderOf(target);
   const int folderFd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folderFd >= 0) {
     fsync(folderFd);
