@@ -19,6 +19,8 @@ build: configure
 
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
+	@scripts/test-sanitizers.sh
+	@scripts/fuzz.sh replay
 
 run: build
 	@scripts/run.sh $(BUILD_DIR)
@@ -28,6 +30,14 @@ bench: build
 
 install: build
 	@cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX),)
+
+# The sanitizer test build alone, and the fuzz targets for FUZZ_SECONDS each (scripts/fuzz.sh).
+.PHONY: sanitize fuzz
+sanitize: deps
+	@scripts/test-sanitizers.sh
+
+fuzz: deps
+	@scripts/fuzz.sh run
 
 clean:
 	@rm -rf $(BUILD_DIR)
