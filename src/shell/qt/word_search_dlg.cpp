@@ -190,7 +190,7 @@ void CWordSearchDlg::BuildControls(const DialogUnits& units) {
       }
       case ControlKind::VersionLine: {
         auto* label = new QLabel(
-            QStringLiteral("Kwintel versie %1 \u2013 woordpuzzels met Nederlandse woordenlijsten")
+            QStringLiteral("Kwintel versie %1")
                 .arg(QLatin1String(KWINTEL_VERSION)),
             this);
         label->setEnabled(false);
