@@ -1,0 +1,141 @@
+// Speed of the nine search types other than Sequence, in process: each case runs MatchWord over
+// the words of the OpenTaal word files, without the file reading and with no result limit. The
+// goal is under 10 ms per search on one core.
+//   <case>/search     the word lengths the prepared pattern scans, all length boxes checked
+//   <case>/all_words  every word of every length, as a worst case
+//
+// Word files: KWINTEL_BIN_DIR/opentaal02.DOC ... opentaal19.DOC (build target kwintel_word_files),
+// or another set named by its prefix in the environment variable KWINTEL_WORD_PREFIX.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "engine/engine_types.h"
+#include "engine/match_word.h"
+#include "engine/prepare_search_pattern.h"
+
+namespace {
+
+using kwintel::matchState;
+
+// Every word of the set, NUL-terminated, in one buffer, shortest files first.
+struct WordSet {
+  std::string bytes;
+  std::vector<const char*> words;
+  // The words of length L are words[firstOfLength[L] .. firstOfLength[L + 1]).
+  std::size_t firstOfLength[kwintel::kMaxWordLength + 2] = {};
+  int filesRead = 0;
+};
+
+WordSet LoadWords(const std::string& prefix) {
+  WordSet set;
+  std::vector<std::size_t> starts;
+  for (int length = kwintel::kMinWordLength; length <= kwintel::kMaxWordLength; ++length) {
+    set.firstOfLength[length] = starts.size();
+    set.firstOfLength[length + 1] = starts.size();
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, "%02d.DOC", length);
+    std::ifstream file(prefix + suffix, std::ios::binary);
+    if (!file) continue;
+    ++set.filesRead;
+    const std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::size_t start = 0;
+    while (start < content.size()) {
+      std::size_t end = content.find('\n', start);
+      if (end == std::string::npos) end = content.size();
+      std::size_t wordEnd = end;
+      if (wordEnd > start && content[wordEnd - 1] == '\r') --wordEnd;
+      starts.push_back(set.bytes.size());
+      set.bytes.append(content, start, wordEnd - start);
+      set.bytes.push_back('\0');
+      start = end + 1;
+    }
+    set.firstOfLength[length + 1] = starts.size();
+  }
+  for (const std::size_t start : starts) set.words.push_back(set.bytes.data() + start);
+  return set;
+}
+
+struct Case {
+  const char* name;  // the search type's caption and the pattern as typed
+  kwintel::SearchType type;
+  const char* pattern;
+};
+
+using T = kwintel::SearchType;
+const Case kCases[] = {
+    {"Anagram/ROOS", T::Anagram, "ROOS"},
+    {"Anagram/ROOS-T", T::Anagram, "ROOS-T"},
+    {"Anagram-1/KAART", T::AnagramMinusOne, "KAART"},
+    {"Subset/KAARTEN", T::Subset, "KAARTEN"},
+    {"Set/ANS", T::Set, "ANS"},
+    {"Frequentie/2211", T::Frequency, "2211"},
+    {"Frequentie/2*", T::Frequency, "2*"},
+    {"Stapel/BCDFGHJKLMNPQRSTVWXZ 4", T::Stack, "BCDFGHJKLMNPQRSTVWXZ 4"},
+    {"Product/KAT", T::Product, "KAT"},
+    {"Som/KAT", T::Sum, "KAT"},
+    {"Telefoon/7667", T::Telephone, "7667"},
+};
+
+void RunCase(benchmark::State& state, const WordSet* set, const Case* c, bool allWords) {
+  kwintel::PreparedPattern prepared;
+  prepared.text = c->pattern;
+  if (!kwintel::PrepareSearchPattern(prepared, c->type)) {
+    state.SkipWithError("the pattern was refused");
+    return;
+  }
+  const std::size_t first = allWords ? 0 : set->firstOfLength[prepared.minLength];
+  const std::size_t last = allWords ? set->words.size() : set->firstOfLength[prepared.maxLength + 1];
+  const char* pattern = prepared.text.c_str();
+  std::int64_t matches = 0;
+  for (auto _ : state) {
+    matches = 0;
+    for (std::size_t i = first; i < last; ++i) {
+      kwintel::MatchWord(c->type, pattern, set->words[i]);
+      matches += matchState.matched;
+    }
+    benchmark::DoNotOptimize(matches);
+  }
+  const auto words = static_cast<double>(last - first);
+  state.counters["words"] = words;
+  state.counters["matches"] = static_cast<double>(matches);
+  state.counters["time_per_word"] = benchmark::Counter(
+      words, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.SetLabel("lengths " + std::to_string(prepared.minLength) + "-" + std::to_string(prepared.maxLength));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const char* prefixFromEnvironment = std::getenv("KWINTEL_WORD_PREFIX");
+  const std::string prefix = prefixFromEnvironment != nullptr && *prefixFromEnvironment != '\0'
+                                 ? prefixFromEnvironment
+                                 : std::string(KWINTEL_BIN_DIR) + "/opentaal";
+  static const WordSet set = LoadWords(prefix);
+  if (set.filesRead == 0) {
+    std::fprintf(stderr,
+                 "No word files %sNN.DOC: build the target kwintel_word_files, or set "
+                 "KWINTEL_WORD_PREFIX to the prefix of another set.\n",
+                 prefix.c_str());
+    return 1;
+  }
+  std::fprintf(stderr, "%zu words from %d word files %sNN.DOC\n", set.words.size(), set.filesRead,
+               prefix.c_str());
+  for (const bool allWords : {false, true})
+    for (const Case& c : kCases)
+      benchmark::RegisterBenchmark((std::string(c.name) + (allWords ? "/all_words" : "/search")).c_str(),
+                                   RunCase, &set, &c, allWords)
+          ->Unit(benchmark::kMillisecond);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
