@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstring>
 
+#include "cli/headless_result_list.h"
 #include "cli/interrupt_signal.h"
 #include "results/result_file.h"
 #include "shell/command_table.h"
@@ -19,8 +20,16 @@ namespace kwintel::cli {
 namespace {
 
 constexpr const char* kProgramName = "kwintel-cli";
+constexpr int kListRoom = 1 << 19;  // more lines than a word list of half a million words gives
 
-void AppendUtf8Line(std::string& buffer, const std::string& line) {
+// The in-memory dialog with the headless result list in place of the list box.
+class HeadlessView : public MemoryView {
+ public:
+  ResultList& Results() override { return list; }
+  HeadlessResultList list;
+};
+
+void AppendUtf8Line(std::string& buffer, std::string_view line) {
   // Most lines are plain ASCII, which is UTF-8 already.
   if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; })) {
     buffer += line;
@@ -97,6 +106,11 @@ class Session {
       // The radios offer only four maxima; the dialog takes any other from its override.
       dialog_.maxResultsOverride = options_.maxResults;
     }
+    // Room for the lines at once spares the list and the search's copy of them their growth,
+    // which a large result would otherwise pay several times over.
+    const auto room = static_cast<std::size_t>(std::min(options_.maxResults, kListRoom));
+    dialog_.resultBackup.reserve(room);
+    view_.list.Reserve(room + 1);
     view_.SetText(ids::kMetFilter, options_.mustContain);
     view_.SetText(ids::kZonderFilter, options_.mustNotContain);
     if (options_.showLength) Press(ids::kMetLengte);
@@ -131,8 +145,8 @@ class Session {
     std::string buffer;
     buffer.reserve(kChunk + 256);
     bool written = true;
-    for (const std::string& line : view_.results.Lines()) {
-      AppendUtf8Line(buffer, line);
+    for (int i = 0; i < view_.list.Count(); ++i) {
+      AppendUtf8Line(buffer, view_.list.View(i));
       if (buffer.size() >= kChunk) {
         written = written && std::fwrite(buffer.data(), 1, buffer.size(), out_) == buffer.size();
         buffer.clear();
@@ -151,7 +165,7 @@ class Session {
   std::FILE* out_;
   std::FILE* err_;
   const long testPump_;
-  MemoryView view_;
+  HeadlessView view_;
   MemoryPlatform platform_;
   MainDialog dialog_{view_, platform_};
 };
