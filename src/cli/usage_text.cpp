@@ -45,7 +45,8 @@ Zoektypen, met een voorbeeld:
                                              & $ ^ letters die terugkomen, @ een spatie
               kwintel-cli -- -*E*            '-' vooraan: woorden die NIET passen
   Frequentie  kwintel-cli -t Frequentie 2211 twee letters tweemaal, twee eenmaal
-  Anagram     kwintel-cli -t Anagram ROOS-T  anagrammen, na '-' letters die er niet in staan
+  Anagram     kwintel-cli -t Anagram ROOS-T  woorden met deze letters (en meer); met '-' elk precies
+                                             zo vaak, en zonder de letters na '-'
   Anagram-1   kwintel-cli -t Anagram-1 KAART anagrammen met een letter verwisseld
   Stapel      kwintel-cli -t Stapel "BCDFGHJKLMNPQRSTVWXZ 4"
                                              vier letters uit de groep achter elkaar
