@@ -1,7 +1,7 @@
 #pragma once
-// What the pattern box and the filter edits do to typed text: letters become capitals
-// (CapitaliseTyped), and a character the program's character set cannot hold is refused, so
-// that nothing typed is silently changed into something else.
+// What the pattern box and the filter edits do to their text, typed or set: letters become
+// capitals (CapitaliseTyped), and a character the program's character set cannot hold is
+// refused, so that nothing typed is silently changed into something else.
 
 #include <QValidator>
 
