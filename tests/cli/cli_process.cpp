@@ -38,7 +38,12 @@ ProcessResult RunProcess(const std::vector<std::string>& arguments, const Proces
 
   const pid_t pid = ::fork();
   if (pid == 0) {
-    ::dup2(outPipe[1], STDOUT_FILENO);
+    if (setup.stdoutPath.empty()) {
+      ::dup2(outPipe[1], STDOUT_FILENO);
+    } else {
+      const int fd = ::open(setup.stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      ::dup2(fd, STDOUT_FILENO);
+    }
     ::dup2(errPipe[1], STDERR_FILENO);
     ::close(outPipe[0]), ::close(outPipe[1]), ::close(errPipe[0]), ::close(errPipe[1]);
     for (const auto& [name, value] : setup.environment) ::setenv(name.c_str(), value.c_str(), 1);

@@ -19,6 +19,7 @@ struct ProcessSetup {
   std::string program = KWINTEL_CLI_PATH;
   std::vector<std::pair<std::string, std::string>> environment;  // added to the inherited one
   long fileSizeLimit = 0;  // bytes; above 0: RLIMIT_FSIZE in the child, SIGXFSZ ignored
+  std::string stdoutPath;  // non-empty: standard output goes to this file instead
 };
 
 // Runs `program` with `arguments` (no shell), collecting both outputs.

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -222,6 +224,37 @@ TEST(CliSearchTest, WordFilesFromAnotherPrefixAndBesideACopiedProgram) {
   const ProcessResult beside = RunProcess({"R..S"}, copy);
   EXPECT_EQ(beside.status, 0) << beside.err;
   EXPECT_EQ(beside.out, "ROOS\nRAAS\nTotaal: 2\n");
+}
+
+TEST(CliSearchTest, AFullDiskOnStandardOutputIsAnError) {
+  TempFolder folder;
+  folder.WriteWordFile("wl", 4, {"ROOS"});
+  ProcessSetup full;
+  full.stdoutPath = "/dev/full";
+  const ProcessResult run = RunProcess({"-w", folder.Path() + "wl", "R..S"}, full);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.rfind("kwintel-cli: kan niet naar standaarduitvoer schrijven: ", 0), 0u) << run.err;
+}
+
+TEST(CliSearchTest, ASetBesideTheProgramUnderAPathTooLongIsRefused) {
+  TempFolder folder;
+  const std::string deep = folder.Path() + std::string(200, 'a') + "/" + std::string(200, 'b') + "/";
+  std::filesystem::create_directories(deep);
+  std::filesystem::copy_file(KWINTEL_CLI_PATH, deep + "kwintel-cli");
+  for (int length = 2; length <= 19; ++length) {
+    std::ofstream(deep + "wl" + (length < 10 ? "0" : "") + std::to_string(length) + ".DOC")
+        << (length == 4 ? "ROOS\n" : "");
+  }
+  ProcessSetup setup;
+  setup.program = deep + "kwintel-cli";
+  const ProcessResult run = RunProcess({"R..S"}, setup);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Fout: Pad te lang: " + deep + "wl\n");
+  // Another source makes the discovery's refusal moot.
+  folder.WriteWordFile("ot", 4, {"RAAS"});
+  const ProcessResult chosen = RunProcess({"-w", folder.Path() + "ot", "R..S"}, setup);
+  EXPECT_EQ(chosen.status, 0) << chosen.err;
+  EXPECT_EQ(chosen.out, "RAAS\nTotaal: 1\n");
 }
 
 TEST(CliSearchTest, CrLfWordFileGivesTheSameList) {
