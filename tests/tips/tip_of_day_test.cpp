@@ -81,17 +81,6 @@ TEST_F(TipsTest, LongLinesAreReadInPiecesOf999Characters) {
             (StringVector{fits, std::string(999, 'B'), std::string(501, 'C'), "Kort"}));
 }
 
-TEST_F(TipsTest, TheNextStartContinuesAfterTheLastTipRead) {
-  std::string path = WriteTips(kThreeTips);
-  {
-    TipOfDay tip(profile_, messages_, path);
-    tip.ReadNextTip();
-    EXPECT_EQ(tip.TipText(), "Tweede tip");
-  }
-  TipOfDay again(profile_, messages_, path);
-  EXPECT_EQ(again.TipText(), "Derde tip");
-}
-
 TEST_F(TipsTest, ConfirmWritesStartUpAsTheInverseOfTheCheckBox) {
   std::string path = WriteTips(kThreeTips);
   {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 
 #include "shell/qt/qt_settings_store.h"
 #include "shell/qt/word_search_dlg.h"
@@ -56,6 +57,9 @@ void CWordSearchApp::StartupTip() {
 
 int RunWordSearchApp(int argc, char** argv) {
   QApplication application(argc, argv);
+  // The tip dialog shows the program's icon too; the desktop entry ties the windows to the launcher.
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/kwintel/kwintel.svg")));
+  QGuiApplication::setDesktopFileName(QStringLiteral("kwintel"));
   CWordSearchApp theApp(QCoreApplication::arguments());
   theApp.StartApplication();
   return 0;
