@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScrollBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -36,8 +37,9 @@ void HelpWindow::ShowContents() {
     } else {
       browser_->setSource(url);
     }
-    browser_->scrollToAnchor(QStringLiteral("inhoud"));
   }
+  // The document opens with its table of contents: its top is the contents page.
+  browser_->verticalScrollBar()->setValue(0);
   show();
   raise();
   activateWindow();
