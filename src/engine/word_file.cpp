@@ -9,6 +9,10 @@
 #include <cstring>
 #include <new>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kwintel {
 namespace {
 
@@ -35,18 +39,20 @@ bool WordFile::Open(const std::string& path) {
     return false;
   }
   if (!buffer_) {
-    capacity_ = std::min(kBlockBytes, maxLineBytes_) + 1;
-    buffer_.reset(new (std::nothrow) char[capacity_]);
+    const std::size_t capacity = std::min(kBlockBytes, maxLineBytes_) + 1;
+    buffer_.reset(new (std::nothrow) char[capacity + kChunk]());
     if (!buffer_) {
-      capacity_ = 0;
       ::close(fd);
       return false;
     }
+    capacity_ = capacity;
   }
   fd_ = fd;
   size_ = static_cast<std::int64_t>(status.st_size);
-  position_ = 0;
-  begin_ = end_ = scanned_ = 0;
+  discarded_ = 0;
+  begin_ = end_ = chunk_ = 0;
+  pending_ = 0;
+  nul_ = kNone;
   atEnd_ = skipping_ = false;
   return true;
 }
@@ -54,80 +60,103 @@ bool WordFile::Open(const std::string& path) {
 void WordFile::Close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
+  pending_ = 0;
 }
 
-bool WordFile::NextLine(const char*& word, std::size_t& length) {
+bool WordFile::NextLineSlow(const char*& word, std::size_t& length) {
   if (fd_ < 0) return false;
   for (;;) {
-    char* const base = buffer_.get();
-    const std::size_t from = begin_ + scanned_;
-    if (const void* found = std::memchr(base + from, '\n', end_ - from)) {
-      const std::size_t lf = static_cast<std::size_t>(static_cast<const char*>(found) - base);
+    if (pending_ != 0) {
+      const std::size_t lineFeed = TakeLineFeed();
       if (skipping_) {
-        position_ += static_cast<std::int64_t>(lf + 1 - begin_);
-        begin_ = lf + 1;
-        scanned_ = 0;
+        // The end of the over-long line: reading goes on after it.
+        begin_ = lineFeed + 1;
         skipping_ = false;
+        if (nul_ < begin_) FindNul(begin_);
         continue;
       }
-      const std::size_t textEnd = (lf > begin_ && base[lf - 1] == '\r') ? lf - 1 : lf;
-      word = HandOut(begin_, textEnd, lf + 1);
-      length = std::strlen(word);
+      word = TakeLine(TextEnd(lineFeed), lineFeed + 1, length);
       return true;
     }
-    scanned_ = end_ - begin_;
+    if (chunk_ + kChunk < end_) {
+      chunk_ += kChunk;
+      pending_ = LineFeedMask(chunk_);
+      continue;
+    }
+    // Every byte read is scanned, and no LF is left among them.
     if (atEnd_) {
       if (begin_ == end_) return false;
       if (skipping_) {
-        position_ += static_cast<std::int64_t>(end_ - begin_);
         begin_ = end_;
         return false;
       }
       // The last line has no line end: all of it is the line.
-      word = HandOut(begin_, end_, end_);
-      length = std::strlen(word);
+      word = TakeLine(end_, end_, length);
       return true;
     }
     if (!Refill()) atEnd_ = true;
   }
 }
 
-const char* WordFile::HandOut(std::size_t from, std::size_t textEnd, std::size_t lineEnd) {
-  // textEnd < capacity_: a read never fills the byte kept for this terminator.
-  buffer_[textEnd] = '\0';
-  position_ += static_cast<std::int64_t>(lineEnd - from);
-  begin_ = lineEnd;
-  scanned_ = 0;
-  return buffer_.get() + from;
+// Bit i is set when byte chunk + i is an LF that was read (bytes from end_ on never count).
+// chunk <= end_ <= capacity_, and the padding keeps the 64 bytes inside the buffer.
+std::uint64_t WordFile::LineFeedMask(std::size_t chunk) const {
+  const char* bytes = buffer_.get() + chunk;
+  std::uint64_t mask = 0;
+#if defined(__SSE2__)
+  const __m128i lineFeed = _mm_set1_epi8('\n');
+  for (int part = 0; part < 4; ++part) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
+    const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lineFeed)));
+    mask |= std::uint64_t{bits} << (16 * part);
+  }
+#else
+  for (std::size_t i = 0; i < kChunk; ++i) mask |= std::uint64_t{bytes[i] == '\n'} << i;
+#endif
+  const std::size_t valid = end_ - chunk;
+  if (valid < kChunk) mask &= (std::uint64_t{1} << valid) - 1;
+  return mask;
+}
+
+void WordFile::FindNul(std::size_t from) {
+  const void* found = std::memchr(buffer_.get() + from, '\0', end_ - from);
+  nul_ = found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.get()) : kNone;
 }
 
 bool WordFile::Refill() {
   if (begin_ > 0) {
     std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+    discarded_ += static_cast<std::int64_t>(begin_);
+    if (nul_ != kNone) nul_ -= begin_;
     end_ -= begin_;
     begin_ = 0;
   }
   if (end_ + 1 >= capacity_ && (skipping_ || !Grow())) {
     // The unfinished line cannot be held: drop what there is of it and pass over the rest.
-    position_ += static_cast<std::int64_t>(end_);
+    discarded_ += static_cast<std::int64_t>(end_);
     end_ = 0;
-    scanned_ = 0;
+    nul_ = kNone;
     skipping_ = true;
   }
+  // Everything before end_ is scanned and free of LFs; the scan goes on from there.
+  chunk_ = end_;
+  pending_ = 0;
   ssize_t got;
   do {
     got = ::read(fd_, buffer_.get() + end_, capacity_ - 1 - end_);
   } while (got < 0 && errno == EINTR);
   if (got <= 0) return false;  // end of file, or a read error, which ends the file the same way
   end_ += static_cast<std::size_t>(got);
+  pending_ = LineFeedMask(chunk_);
+  if (nul_ == kNone) FindNul(chunk_);
   return true;
 }
 
 bool WordFile::Grow() {
   const std::size_t limit = maxLineBytes_ + 1;
-  const std::size_t wanted = std::min(capacity_ > limit / 2 ? limit : capacity_ * 2, limit);
+  const std::size_t wanted = capacity_ > limit / 2 ? limit : capacity_ * 2;
   if (wanted <= capacity_) return false;
-  std::unique_ptr<char[]> bigger(new (std::nothrow) char[wanted]);
+  std::unique_ptr<char[]> bigger(new (std::nothrow) char[wanted + kChunk]());
   if (!bigger) return false;
   std::memcpy(bigger.get(), buffer_.get(), end_);
   buffer_ = std::move(bigger);

@@ -65,8 +65,8 @@ TEST(WordFile, RemovesExactlyTheLineEndAndKeepsEverythingElse) {
   }
 }
 
-// Lines of every length, both line ends, blocks of 256 KB: whatever straddles a block boundary
-// must come out as a plain split of the bytes would give it.
+// Lines of every length, both line ends, NUL bytes here and there, blocks of 256 KB: whatever
+// straddles a block boundary must come out as a plain split of the bytes would give it.
 TEST(WordFile, LinesAcrossBlockBoundariesReadAsAPlainSplit) {
   std::mt19937 random(7);
   std::string bytes;
@@ -74,12 +74,22 @@ TEST(WordFile, LinesAcrossBlockBoundariesReadAsAPlainSplit) {
   while (bytes.size() < 3'000'000) {
     const std::size_t length = random() % 16 == 0 ? random() % 400'000 : random() % 30;
     std::string word(length, 'A');
-    for (char& c : word) c = static_cast<char>('A' + random() % 26);
-    expected.push_back(word);
+    for (char& c : word) c = random() % 64 == 0 ? '\0' : static_cast<char>('A' + random() % 26);
+    expected.push_back(word.substr(0, word.find('\0')));
     bytes += word + (random() % 2 ? "\r\n" : "\n");
   }
   TempFolder folder;
   EXPECT_EQ(ReadFile(folder, bytes), expected);
+
+  // With room for lines of at most 100 bytes, line end included, only the longer ones go.
+  Words held;
+  std::size_t start = 0;
+  for (const std::string& word : expected) {
+    const std::size_t lineBytes = bytes.find('\n', start) + 1 - start;
+    if (lineBytes <= 100) held.push_back(word);
+    start += lineBytes;
+  }
+  EXPECT_EQ(ReadFile(folder, bytes, 100), held);
 }
 
 TEST(WordFile, PassesOverALineTooLongToHold) {

@@ -1,0 +1,70 @@
+// One whole "&Ga zoeken" per iteration, in process: RunSearch through an in-memory dialog over the
+// OpenTaal word files (every length), reading the files every time, with no result limit and
+// "IJ één letter" off. The goal is under 10 ms per search on one core.
+//
+// Word files: KWINTEL_BIN_DIR/opentaal02.DOC ... opentaal19.DOC (build target kwintel_word_files),
+// or another set named by its prefix in the environment variable KWINTEL_WORD_PREFIX.
+
+#include <benchmark/benchmark.h>
+
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include "engine/run_search.h"
+#include "engine/word_file.h"
+#include "shell/auxiliary_commands.h"
+#include "shell/control_ids.h"
+#include "shell/memory_platform.h"
+#include "shell/memory_view.h"
+#include "shell/program_state.h"
+#include "shell/word_file_sources.h"
+
+namespace {
+
+using namespace kwintel;
+
+std::string WordPrefix() {
+  const char* chosen = std::getenv("KWINTEL_WORD_PREFIX");
+  return chosen ? chosen : KWINTEL_BIN_DIR "/opentaal";
+}
+
+void Search(benchmark::State& state, const char* pattern) {
+  ResetProgramWideState();
+  wordFilePrefix = WordPrefix();
+  WordFile probe;
+  if (!probe.Open(WordFileName(wordFilePrefix, 5))) {
+    state.SkipWithError(("no word files at " + wordFilePrefix).c_str());
+    return;
+  }
+  MemoryView view;
+  MemoryPlatform platform;
+  MainDialog dialog(view, platform);
+  CheckAllLengths(dialog);
+  view.CheckRadio(ids::kVolgorde, ids::kTelefoon, ids::kVolgorde);
+  dialog.ijOneLetter = 0;
+  dialog.maxResultsOverride = INT_MAX;
+  view.SetText(ids::kPatternBox, pattern);
+  for (auto _ : state) {
+    RunSearch(dialog);
+    benchmark::DoNotOptimize(view.results.Count());
+  }
+  if (!view.messages.empty()) {
+    state.SkipWithError(("message: " + view.messages.front().text).c_str());
+    return;
+  }
+  state.counters["lines"] = view.results.Count() - 1;
+  state.SetLabel(view.results.Text(view.results.Count() - 1));
+}
+
+// Reading and dispatch alone: every file is read, almost every word fails at its first letter.
+BENCHMARK_CAPTURE(Search, Q*, "Q*")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, R..S, "R..S")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, *EN, "*EN")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, &..&, "&..&")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, *[AEIOU][AEIOU][AEIOU]*, "*[AEIOU][AEIOU][AEIOU]*")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Search, -*E*, "-*E*")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
