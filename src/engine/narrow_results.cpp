@@ -1,6 +1,8 @@
 #include "engine/narrow_results.h"
 
-#include <string_view>
+#include <algorithm>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/match_word.h"

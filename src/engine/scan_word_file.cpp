@@ -1,6 +1,7 @@
 #include "engine/scan_word_file.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,7 @@
 namespace kwintel {
 namespace {
 
+// Lines counted between two pumps: the pump comes with line 10,001 and every 10,001 lines after.
 constexpr int kLinesBetweenPumps = 10000;
 
 void ShowProgress(MainDialogView& view, const WordFile& file) {
@@ -47,7 +49,7 @@ void ScanWordFile(MainDialog& dialog, const char* pattern, WordFile& file, Searc
     const std::string_view found(word, wordLength);
     if (PassesResultFilter(dialog, found)) {
       BuildResultLine(type, found, line);
-      const int shownLength = static_cast<int>(std::min<std::size_t>(wordLength, INT32_MAX));
+      const int shownLength = static_cast<int>(std::min<std::size_t>(wordLength, std::numeric_limits<int>::max()));
       AppendResultLine(dialog, line, shownLength, true, shown);
     }
     if (searchRunState.resultCount >= maxResults) searchRunState.stopRequested = true;
