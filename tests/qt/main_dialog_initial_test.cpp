@@ -2,12 +2,12 @@
 // set it finds, and what its text controls do with typed and set text.
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
 
 #include "dialog_test_support.h"
 #include "engine/engine_types.h"
+#include "shell/qt/group_frame.h"
 #include "shell/qt/pressable_button.h"
 #include "shell/text_encoding.h"
 #include "shell/word_file_sources.h"
@@ -93,9 +93,9 @@ void MainDialogInitialTest::ControlsLieInsideTheFixedSizeDialogInTabOrder() {
                                                            child->metaObject()->className()));
   }
   // Group boxes are drawn behind the controls and let clicks through to them.
-  for (QGroupBox* box : dialog->findChildren<QGroupBox*>()) {
-    QVERIFY(box->testAttribute(Qt::WA_TransparentForMouseEvents));
-  }
+  const QList<GroupFrame*> frames = dialog->findChildren<GroupFrame*>();
+  QCOMPARE(frames.size(), 6);
+  for (GroupFrame* frame : frames) QVERIFY(frame->testAttribute(Qt::WA_TransparentForMouseEvents));
 
   // Tab from the pattern box visits the controls in template order; "Alle" and "Geen" are skipped.
   const int expected[] = {ids::kPatternBox, ids::kMax100,  ids::kMax500,    ids::kMax1000,  ids::kMax15000,

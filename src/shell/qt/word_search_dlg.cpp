@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFile>
-#include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +24,7 @@
 #include "shell/control_ids.h"
 #include "shell/qt/cp1252_qstring.h"
 #include "shell/qt/dialog_units.h"
+#include "shell/qt/group_frame.h"
 #include "shell/qt/main_dialog_template.h"
 #include "shell/qt/pressable_button.h"
 #include "shell/qt/qt_font.h"
@@ -181,11 +181,9 @@ void CWordSearchDlg::BuildControls(const DialogUnits& units) {
         place(widget, c);
         break;
       case ControlKind::GroupBox: {
-        auto* box = new QGroupBox(QString::fromUtf8(c.caption), this);
+        auto* box = new GroupFrame(QString::fromUtf8(c.caption), this);
         place(box, c);
-        // A frame drawn behind the controls it surrounds, which it must not cover or catch clicks of.
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
-        box->lower();
+        box->lower();  // behind the controls it surrounds
         continue;
       }
       case ControlKind::VersionLine: {
