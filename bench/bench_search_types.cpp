@@ -45,7 +45,8 @@ WordSet LoadWords(const std::string& prefix) {
     std::ifstream file(prefix + suffix, std::ios::binary);
     if (!file) continue;
     ++set.filesRead;
-    const std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::string content{std::istreambuf_iterator<char>(file),
+                              std::istreambuf_iterator<char>()};
     std::size_t start = 0;
     while (start < content.size()) {
       std::size_t end = content.find('\n', start);
@@ -92,7 +93,8 @@ void RunCase(benchmark::State& state, const WordSet* set, const Case* c, bool al
     return;
   }
   const std::size_t first = allWords ? 0 : set->firstOfLength[prepared.minLength];
-  const std::size_t last = allWords ? set->words.size() : set->firstOfLength[prepared.maxLength + 1];
+  const std::size_t last =
+      allWords ? set->words.size() : set->firstOfLength[prepared.maxLength + 1];
   const char* pattern = prepared.text.c_str();
   std::int64_t matches = 0;
   for (auto _ : state) {
@@ -108,7 +110,8 @@ void RunCase(benchmark::State& state, const WordSet* set, const Case* c, bool al
   state.counters["matches"] = static_cast<double>(matches);
   state.counters["time_per_word"] = benchmark::Counter(
       words, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-  state.SetLabel("lengths " + std::to_string(prepared.minLength) + "-" + std::to_string(prepared.maxLength));
+  state.SetLabel("lengths " + std::to_string(prepared.minLength) + "-" +
+                 std::to_string(prepared.maxLength));
 }
 
 }  // namespace
@@ -128,11 +131,13 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr, "%zu words from %d word files %sNN.DOC\n", set.words.size(), set.filesRead,
                prefix.c_str());
-  for (const bool allWords : {false, true})
-    for (const Case& c : kCases)
-      benchmark::RegisterBenchmark((std::string(c.name) + (allWords ? "/all_words" : "/search")).c_str(),
-                                   RunCase, &set, &c, allWords)
+  for (const bool allWords : {false, true}) {
+    for (const Case& c : kCases) {
+      const std::string name = std::string(c.name) + (allWords ? "/all_words" : "/search");
+      benchmark::RegisterBenchmark(name.c_str(), RunCase, &set, &c, allWords)
           ->Unit(benchmark::kMillisecond);
+    }
+  }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

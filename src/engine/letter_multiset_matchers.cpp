@@ -82,9 +82,11 @@ bool IsCountedByte(char c) {
 
 }  // namespace
 
-// Every pattern character before the first '-' must pair with its own word character. After a
-// '-', no pattern character at all (letters, the marker, the exclusions) may be left unpaired in
-// the word. Empties the remainder first; on a match it holds the word's unpaired characters.
+// Every pattern character before the first '-' must pair with its own word character. With a
+// '-', no pattern character at all (the letters, the marker, the exclusions) may remain among the
+// word's unpaired characters: a letter before the marker occurs exactly as often as typed, one
+// after it not at all. Empties the remainder first; on a match it holds the word's unpaired word
+// characters.
 void MatchAnagram(const char* word, const char* pattern) {
   matchState.remainder.clear();
   WorkingCopy copy(word);

@@ -18,9 +18,9 @@ std::uint64_t LetterValue(char c) {
   return static_cast<std::uint64_t>(static_cast<unsigned char>(c)) - 64u;
 }
 
-// The set of bytes of a text, for constant-time membership tests. It is built for every word, so
-// it is a bit set (32 bytes to clear, not 256), gathered in registers: or-ing each bit straight
-// into memory would chain every step on the store before it.
+// The set of bytes of a text, as 256 bits. It is built for every word, so the bits are gathered
+// in four registers and stored once: or-ing each bit straight into memory would chain every step
+// on the store before it.
 class ByteSet {
  public:
   explicit ByteSet(const char* text) {
@@ -55,8 +55,9 @@ class ByteSet {
 // a byte below '0' or there is none); a byte of 128 or above reads by its unsigned value.
 void MatchStack(const char* word, const char* pattern) {
   const std::size_t patternSize = std::strlen(pattern);
-  const long runLength =
-      patternSize == 0 ? 0 : static_cast<long>(static_cast<unsigned char>(pattern[patternSize - 1])) - '0';
+  const long lastByte =
+      patternSize == 0 ? '0' : static_cast<unsigned char>(pattern[patternSize - 1]);
+  const long runLength = lastByte - '0';
   const ByteSet set(pattern);
   // The longest run decides; computed without branches, as set and non-set bytes alternate
   // unpredictably in ordinary words.

@@ -21,7 +21,9 @@ std::unique_ptr<char[]> ExactCopy(const std::string& text) {
 }
 
 // Runs a matcher the way the dispatch does: matched cleared, the rest as left by earlier words.
-void RunMatcher(void (*matcher)(const char*, const char*), const std::string& word, const std::string& pattern) {
+using Matcher = void (*)(const char* word, const char* pattern);
+
+void RunMatcher(Matcher matcher, const std::string& word, const std::string& pattern) {
   auto wordCopy = ExactCopy(word);
   auto patternCopy = ExactCopy(pattern);
   matchState.matched = 0;
@@ -37,9 +39,11 @@ struct RemainderRow {
   const char* remainder;  // checked when matched
 };
 
-void PrintTo(const RemainderRow& row, std::ostream* out) { *out << row.pattern << " / " << row.word; }
+void PrintTo(const RemainderRow& row, std::ostream* out) {
+  *out << row.pattern << " / " << row.word;
+}
 
-void ExpectRows(void (*matcher)(const char*, const char*), std::initializer_list<RemainderRow> rows) {
+void ExpectRows(Matcher matcher, std::initializer_list<RemainderRow> rows) {
   for (const RemainderRow& row : rows) {
     SCOPED_TRACE(testing::PrintToString(row));
     matchState.remainder.clear();
@@ -77,7 +81,7 @@ TEST(MatchAnagram, ExclusionMarkerDemandsExactCountsAndNoExcludedLetter) {
 TEST(MatchAnagram, RemainderHoldsOnlyWordCharactersButPairingSeesTheWholeWord) {
   ExpectRows(MatchAnagram, {
       {"ROOS", "ROOS JE", true, "JE"},         // the space is no remainder
-      {"ROOS", "ROOS\xC9" "T", true, "T"},      // an accented byte neither, nor does it end the word
+      {"ROOS", "ROOS\xC9" "T", true, "T"},      // nor an accented byte, which ends no word here
       {"ROS\xC9", "\xC9ROS", true, ""},          // it pairs like any other byte
       {"ROOS", "ROOS\x01\x7F", true, "\x7F"},   // control byte left out, 0x7F kept
       {"ROOS-T", "ROOS JE", true, "JE"},

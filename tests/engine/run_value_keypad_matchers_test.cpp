@@ -156,7 +156,8 @@ TEST(MatchTelephone, LettersGiveThePatternsDigitsPlaceByPlace) {
 TEST(KeypadDigits, EveryLetterOnItsKey) {
   const char* keys[] = {"ABC", "DEF", "GHI", "JKL", "MNO", "PQRS", "TUV", "WXYZ"};
   for (char digit = '2'; digit <= '9'; ++digit)
-    for (const char* c = keys[digit - '2']; *c != '\0'; ++c) EXPECT_EQ(KeypadDigits[*c - 'A'], digit) << *c;
+    for (const char* c = keys[digit - '2']; *c != '\0'; ++c)
+      EXPECT_EQ(KeypadDigits[*c - 'A'], digit) << *c;
 }
 
 }  // namespace
