@@ -1,7 +1,8 @@
 // The main dialog's speed on the offscreen platform, in two figures:
 //   - a search that yields 15,000 lines: from the click on "&Ga zoeken" to the last line and the
 //     summary line shown in the list (goal: 200 ms);
-//   - opening the dialog with word-file discovery in the build's bin folder (goal: 300 ms).
+//   - opening the dialog with word-file discovery in the build's bin folder, the first time with
+//     the application's own start (goal: 300 ms).
 // Prints figures; it is no test and fails on no timing.
 
 #include <QApplication>
@@ -117,7 +118,17 @@ void BenchOpen() {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The first opening as the program makes it: the application object, then the dialog.
+  QElapsedTimer start;
+  start.start();
   QApplication app(argc, argv);
+  {
+    CWordSearchDlg dialog(QStringLiteral(KWINTEL_BIN_DIR "/"), nullptr);
+    dialog.show();
+    QCoreApplication::processEvents();
+    dialog.repaint();
+    std::printf("%-58s %7.1f ms\n", "first start: application and dialog shown", ElapsedMs(start));
+  }
   BenchOpen();
   BenchSearch();
   return 0;
