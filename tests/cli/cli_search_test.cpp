@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <string>
 #include <vector>
 
 #include "cli/cli_process.h"
 #include "cli/temp_word_files.h"
+#include "cli/text_shape.h"
 
 namespace kwintel::cli::e2e {
 namespace {
@@ -35,10 +35,10 @@ TEST(CliSearchTest, SequenceWithNoOtherOptionFindsRoos) {
   const auto lines = run.Lines();
   EXPECT_TRUE(Contains(lines, "ROOS"));
   ASSERT_FALSE(lines.empty());
-  EXPECT_TRUE(std::regex_match(lines.back(), std::regex("Totaal: [0-9]+"))) << lines.back();
+  EXPECT_TRUE(HasShape(lines.back(), "Totaal: #")) << lines.back();
   EXPECT_EQ(lines.back(), "Totaal: " + std::to_string(lines.size() - 1));
   for (const auto& line : ResultLines(run)) {
-    EXPECT_TRUE(std::regex_match(line, std::regex("R..S"))) << line;
+    EXPECT_TRUE(HasShape(line, "R??S")) << line;
   }
   EXPECT_EQ(run.out.back(), '\n');
 }
@@ -47,7 +47,7 @@ struct TypeCase {
   const char* name;
   std::vector<std::string> arguments;
   std::vector<std::string> present;  // lines that must be listed
-  std::string summary;               // regular expression for the last line
+  std::string summary;               // shape of the last line (text_shape.h)
 };
 
 class SearchTypes : public testing::TestWithParam<TypeCase> {};
@@ -60,31 +60,31 @@ TEST_P(SearchTypes, ListWhatTheTypeFinds) {
   const auto lines = run.Lines();
   for (const auto& line : c.present) EXPECT_TRUE(Contains(lines, line)) << line;
   ASSERT_FALSE(lines.empty());
-  EXPECT_TRUE(std::regex_match(lines.back(), std::regex(c.summary))) << lines.back();
+  EXPECT_TRUE(HasShape(lines.back(), c.summary)) << lines.back();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     OpenTaal, SearchTypes,
     testing::Values(
         TypeCase{"TelefoonLetters", {"-t", "Telefoon", "ROOS"}, {"ROOS", "POOS", "SNOR"},
-                 "Totaal: [0-9]+, n = 7667"},
-        TypeCase{"TelefoonDigits", {"-t", "telefoon", "7667"}, {"ROOS"}, "Totaal: [0-9]+, n = 7667"},
+                 "Totaal: #, n = 7667"},
+        TypeCase{"TelefoonDigits", {"-t", "telefoon", "7667"}, {"ROOS"}, "Totaal: #, n = 7667"},
         TypeCase{"ProductLetters", {"-t", "Product", "KAT"}, {"KAT", "TAK", "DEK"},
-                 "Totaal: [0-9]+, n = 220"},
-        TypeCase{"ProductNumber", {"-t", "Product", "220"}, {"KAT"}, "Totaal: [0-9]+, n = 220"},
-        TypeCase{"Som", {"-t", "Som", "KAT"}, {"KAT", "TAK"}, "(Totaal|Maximum): [0-9]+, n = 32"},
+                 "Totaal: #, n = 220"},
+        TypeCase{"ProductNumber", {"-t", "Product", "220"}, {"KAT"}, "Totaal: #, n = 220"},
+        TypeCase{"Som", {"-t", "Som", "KAT"}, {"KAT", "TAK"}, "Totaal: #, n = 32|Maximum: #, n = 32"},
         TypeCase{"AnagramDecorated", {"-t", "Anagram", "-l", "4,7", "-m", "500", "ROOS"},
-                 {"ROOS", "ROOSTER - TER"}, "(Totaal|Maximum): [0-9]+"},
+                 {"ROOS", "ROOSTER - TER"}, "Totaal: #|Maximum: #"},
         TypeCase{"AnagramMinusOne", {"-t", "Anagram-1", "-m", "1000", "ROOS"}, {"ROOK - K + S"},
-                 "(Totaal|Maximum): [0-9]+"},
+                 "Totaal: #|Maximum: #"},
         TypeCase{"Subset", {"-t", "Subset", "-l", "4", "KAARTEN"}, {"KAAT + REN"},
-                 "Totaal: [0-9]+"},
-        TypeCase{"Set", {"-t", "Set", "-l", "3", "ANS"}, {"NAS"}, "Totaal: [0-9]+"},
-        TypeCase{"Frequentie", {"-t", "Frequentie", "-l", "4", "-m", "15000", "211"}, {"ROOS"}, "Totaal: [0-9]+"},
+                 "Totaal: #"},
+        TypeCase{"Set", {"-t", "Set", "-l", "3", "ANS"}, {"NAS"}, "Totaal: #"},
+        TypeCase{"Frequentie", {"-t", "Frequentie", "-l", "4", "-m", "15000", "211"}, {"ROOS"}, "Totaal: #"},
         TypeCase{"Stapel", {"-t", "Stapel", "-l", "7", "-m", "15000", "BCDFGHJKLMNPQRSTVWXZ 4"}, {"ANGSTIG"},
-                 "Totaal: [0-9]+"},
+                 "Totaal: #"},
         TypeCase{"NegatedAfterDoubleDash", {"-l", "4", "-m", "15000", "--", "-R..S"}, {"ROOK"},
-                 "Totaal: [0-9]+"}),
+                 "Totaal: #"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliSearchTest, NegatedSequenceLeavesOutWhatMatches) {
@@ -100,7 +100,7 @@ TEST(CliSearchTest, LengthsMaximumAndLengthPrefix) {
   ASSERT_EQ(run.status, 0) << run.err;
   bool sawFive = false, sawSeven = false;
   for (const auto& line : ResultLines(run)) {
-    ASSERT_TRUE(std::regex_match(line, std::regex(" [57]\\. .*"))) << line;
+    ASSERT_TRUE(HasShape(line, " 5. *| 7. *")) << line;
     // An accented letter ends the word for the sequence matcher: RENÉE is tested as REN.
     EXPECT_TRUE(line.substr(0, line.find_first_of("\xC3\xC5")).ends_with("EN")) << line;
     sawFive = sawFive || line[1] == '5';
@@ -143,7 +143,7 @@ TEST(CliSearchTest, IjRuleLowerCaseAndLengthPrefix) {
   EXPECT_TRUE(Contains(RunProcess({"-l", "3", "--keep-ij", "IJ."}).Lines(), "IJS"));
   const ProcessResult lower = RunProcess({"--lower", "--show-length", "R..S"});
   EXPECT_TRUE(Contains(lower.Lines(), " 4. roos"));
-  EXPECT_TRUE(std::regex_match(lower.Lines().back(), std::regex("Totaal: [0-9]+")));
+  EXPECT_TRUE(HasShape(lower.Lines().back(), "Totaal: #"));
 }
 
 TEST(CliSearchTest, PatternLimitCountsWindows1252Characters) {
