@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/sequence_memo.h"
+
 namespace kwintel {
 
 // The ten search types. The values are fixed: the per-word dispatch and the result-line
@@ -61,6 +63,7 @@ struct MatchState {
   int ampVar = 0;          // letter bound by '&' (its byte value), 0 while unbound
   int dollarVar = 0;       // letter bound by '$'
   int caretVar = 0;        // letter bound by '^'
+  SequenceMemo sequenceMemo;  // the sequence matcher's memory of the current word (MatchSequence)
 };
 extern MatchState matchState;
 
