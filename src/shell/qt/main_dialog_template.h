@@ -101,4 +101,12 @@ inline constexpr std::array<ControlTemplate, 52> kMainDialogTemplate = {{
     {ids::kVorige, "Vorige", ControlKind::PushButton, 440, 43, 27, 11},
 }};
 
+// The template entry of control `id` (which must be in the table).
+constexpr const ControlTemplate& TemplateOf(int id) {
+  for (const ControlTemplate& control : kMainDialogTemplate) {
+    if (control.id == id) return control;
+  }
+  return kLengthTogglesMarker;
+}
+
 }  // namespace kwintel

@@ -47,11 +47,6 @@ QString ExecutableFolderOfApplication() { return QCoreApplication::applicationDi
 
 bool InGroup(int id, const auto& group) { return std::find(group.begin(), group.end(), id) != group.end(); }
 
-PressableButton* MakeButton(const ControlTemplate& control, QWidget* parent) {
-  auto* button = new PressableButton(QString::fromUtf8(control.caption), parent);
-  return button;
-}
-
 PressableButton* MakeToggle(const QString& caption, QWidget* parent) {
   auto* button = new PressableButton(caption, parent);
   button->setCheckable(true);
@@ -108,7 +103,7 @@ void CWordSearchDlg::BuildControls(const DialogUnits& units) {
         place(widget, c);
         // The template's height is that of the dropped list; the box is as high as its font needs,
         // but never reaches into the row of buttons below it.
-        patternBoxMaxHeight_ = units.Y(37) - units.Y(c.y) - 2;
+        patternBoxMaxHeight_ = units.Y(TemplateOf(ids::kMax100).y) - units.Y(c.y) - 2;
         FitPatternBoxHeight();
         break;
       }
@@ -143,7 +138,7 @@ void CWordSearchDlg::BuildControls(const DialogUnits& units) {
       case ControlKind::DefaultButton:
       case ControlKind::NoTabButton:
       case ControlKind::HiddenButton: {
-        auto* button = MakeButton(c, this);
+        auto* button = new PressableButton(QString::fromUtf8(c.caption), this);
         if (c.kind == ControlKind::DefaultButton) button->setDefault(true);
         if (c.kind == ControlKind::NoTabButton) button->setFocusPolicy(Qt::ClickFocus);
         if (c.kind == ControlKind::HiddenButton) button->hide();
