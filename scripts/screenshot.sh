@@ -21,6 +21,8 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Qt wants a private runtime folder; the virtual display's session has none of its own.
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
 
 if [ -n "$pattern" ]; then
   export KWINTEL_SCREENSHOT_PATTERN=$pattern
@@ -28,7 +30,7 @@ fi
 # -embedding keeps the tip of the day out of the picture. The program starts in the build's bin
 # folder, where its word files and help document are.
 xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
-  cd "$(dirname "$1")" && "$1" -embedding & program=$!
+  (cd "$(dirname "$1")" && exec "$1" -embedding) & program=$!
   sleep "$2"
   import -window root "$3"
   kill "$program" 2> /dev/null || true
