@@ -12,8 +12,8 @@
 namespace kwintel {
 namespace {
 
-// The byte value minus 64 ('A' is 1, 'Z' is 26, '-' is -19), as an unsigned 64-bit number so
-// that products and sums wrap modulo 2^64 instead of overflowing.
+// The byte value minus 64 ('A' is 1, 'Z' is 26, '-' is -19, 'É' is 137), as an unsigned 64-bit
+// number so that products and sums wrap modulo 2^64 instead of overflowing.
 std::uint64_t LetterValue(char c) {
   return static_cast<std::uint64_t>(static_cast<unsigned char>(c)) - 64u;
 }
@@ -70,26 +70,27 @@ void MatchStack(const char* word, const char* pattern) {
   if (longest >= runLength) matchState.matched = 1;
 }
 
-// The product of the letter values of the word, up to its first non-word character, equals
-// `target` in all 64 bits (wrapping). A word with no word character has the product 1.
+// The product of the letter values of the word, up to its first space or control byte, equals
+// `target` in all 64 bits (wrapping). An empty word has the product 1.
 void MatchProduct(const char* word) {
   std::uint64_t value = 1;
-  for (const char* w = word; IsWordCharacter(*w); ++w) value *= LetterValue(*w);
+  for (const char* w = word; IsWordByte(*w); ++w) value *= LetterValue(*w);
   if (value == static_cast<std::uint64_t>(target)) matchState.matched = 1;
 }
 
-// As MatchProduct, for the sum; a word with no word character has the sum 0.
+// As MatchProduct, for the sum; an empty word has the sum 0.
 void MatchSum(const char* word) {
   std::uint64_t value = 0;
-  for (const char* w = word; IsWordCharacter(*w); ++w) value += LetterValue(*w);
+  for (const char* w = word; IsWordByte(*w); ++w) value += LetterValue(*w);
   if (value == static_cast<std::uint64_t>(target)) matchState.matched = 1;
 }
 
-// Every word character, up to the first non-word character, is a letter A-Z whose keypad digit
-// is the pattern's digit at the same place. A word shorter than the pattern matches on its
-// prefix; one longer fails at the pattern's NUL, so the pattern is never read past its end.
+// Every character of the word, up to its first space or control byte, is a letter A-Z whose
+// keypad digit is the pattern's digit at the same place; an accented letter has no key. A word
+// shorter than the pattern matches on its prefix; one longer fails at the pattern's NUL, so the
+// pattern is never read past its end.
 void MatchTelephone(const char* word, const char* pattern) {
-  for (std::size_t i = 0; IsWordCharacter(word[i]); ++i) {
+  for (std::size_t i = 0; IsWordByte(word[i]); ++i) {
     const char c = word[i];
     if (c < 'A' || c > 'Z') return;
     if (KeypadDigits[c - 'A'] != pattern[i]) return;

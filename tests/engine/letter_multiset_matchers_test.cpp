@@ -78,12 +78,12 @@ TEST(MatchAnagram, ExclusionMarkerDemandsExactCountsAndNoExcludedLetter) {
   });
 }
 
-TEST(MatchAnagram, RemainderHoldsOnlyWordCharactersButPairingSeesTheWholeWord) {
+TEST(MatchAnagram, RemainderLeavesOutSpacesAndControlBytesButKeepsAccentedLetters) {
   ExpectRows(MatchAnagram, {
-      {"ROOS", "ROOS JE", true, "JE"},         // the space is no remainder
-      {"ROOS", "ROOS\xC9" "T", true, "T"},      // nor an accented byte, which ends no word here
-      {"ROS\xC9", "\xC9ROS", true, ""},          // it pairs like any other byte
-      {"ROOS", "ROOS\x01\x7F", true, "\x7F"},   // control byte left out, 0x7F kept
+      {"ROOS", "ROOS JE", true, "JE"},
+      {"ROOS", "ROOS\xC9" "T", true, "\xC9" "T"},
+      {"ROS\xC9", "\xC9ROS", true, ""},          // an accented letter pairs like any other byte
+      {"ROOS", "ROOS\x01\x7F", true, "\x7F"},
       {"ROOS-T", "ROOS JE", true, "JE"},
   });
 }
@@ -112,6 +112,7 @@ TEST(MatchAnagramMinusOne, ExactlyOnePatternLetterIsMissing) {
       {"KAART", "KAARS", true, "S", 'T'},
       {"ROOS", "ROS ", true, "", 'O'},     // the space stays out of the remainder
       {"ROOS", "ROO", true, "", 'S'},      // a shorter line (narrowing) with nothing left
+      {"ROOS", "RO\xC9S", true, "\xC9", 'O'},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.pattern) + " / " + row.word);
@@ -139,13 +140,20 @@ TEST(MatchSubset, SpellsTheWordFromPatternLettersUsedOnce) {
   });
 }
 
-TEST(MatchSubset, WordEndsAtItsFirstNonWordCharacter) {
+TEST(MatchSubset, WordEndsAtItsFirstSpaceOrControlByte) {
   ExpectRows(MatchSubset, {
       {"KAARTEN", "KAART XX", true, "EN"},
-      {"KAARTEN", "KAART\xC9XX", true, "EN"},
       {"KAARTEN", "KAART\tXX", true, "EN"},
       {"KAART EN", "KAART", true, "EN"},      // the pattern's space stays out of the remainder
-      {"KAART\xC9", "KAART", true, ""},       // and so does its accented byte
+  });
+}
+
+TEST(MatchSubset, AccentedLettersArePartOfTheWord) {
+  ExpectRows(MatchSubset, {
+      {"KAARTEN", "\xC9\xC9N", false, ""},    // no word of the pattern's letters
+      {"KAARTEN", "KAART\xC9", false, ""},
+      {"KAART\xC9N", "\xC9N", true, "KAART"},
+      {"KAART\xC9", "KAART", true, "\xC9"},
   });
 }
 
@@ -153,8 +161,11 @@ TEST(MatchSet, EveryLetterFromThePatternAnyNumberOfTimes) {
   ExpectRows(MatchSet, {
       {"ANS", "ANANAS", true, ""},
       {"ANS", "ANANASSEN", false, ""},
-      {"ANS", "ANAS\xC9" "E", true, ""},  // only the letters before the accented byte
-      {"ANS", "ANAS E", true, ""},
+      {"ANS", "ANAS E", true, ""},       // the word ends at the space
+      {"ANS", "ANAS\tE", true, ""},
+      {"ANS", "\xC9\xC9NS", false, ""},   // an accented letter is a letter of the word
+      {"ANS", "ANAS\xC9", false, ""},
+      {"ANS\xC9", "\xC9\xC9NS", true, ""},
       {"ANS", "ANAS-", false, ""},
       {"ANS", "anas", false, ""},
       {"ANS", "", true, ""},
@@ -177,14 +188,15 @@ TEST(MatchFrequency, CountsOfDistinctLettersUseUpTheDigits) {
   });
 }
 
-TEST(MatchFrequency, SpaceCountsAndTheWordEndsAtAControlOrHighByte) {
+TEST(MatchFrequency, SpacesAndAccentedLettersCountAndAControlByteEndsTheWord) {
   ExpectRows(MatchFrequency, {
-      {"211", "AA B", true, ""},           // the space is a letter here
-      {"22", "AA BB", false, ""},          // its 1 is missing: pairing ends before B
+      {"211", "AA B", true, ""},            // the space is a letter here
+      {"22", "AA BB", false, ""},           // its 1 is missing: pairing ends before B
       {"22*", "AA BB", true, ""},
-      {"2*", "AB - C", true, ""},          // a decorated line: the two spaces pair with 2
-      {"21", "AAB\xC9" "CC", true, ""},    // CC after the accented byte is not counted
-      {"21", "AAB\tCC", true, ""},
+      {"2*", "AB - C", true, ""},           // a decorated line: the two spaces pair with 2
+      {"22", "\xC9\xC9" "AA", true, ""},
+      {"2*", "AA\xC9" "A", false, ""},      // A three times, not twice
+      {"11", "AB\tAB", true, ""},          // nothing after the tab is counted
   });
 }
 

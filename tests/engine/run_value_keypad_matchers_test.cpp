@@ -102,7 +102,9 @@ TEST(MatchProduct, LetterValuesMultiplyToTheTarget) {
       {220, "KATS", false},
       {1710, "IJS", true},             // I and J are two letters
       {220, "KAT X", true},            // the word ends at the space
-      {220, "KAT\xC9X", true},         // and at a high byte
+      {220, "KAT\tX", true},           // and at a control byte
+      {220, "KAT\xC9", false},         // but not at an accented letter: 'É' is worth 137
+      {220 * 137, "KAT\xC9", true},
       {-38, "A-B", true},              // '-' is worth -19
       {-15, "A1", true},               // '1' is worth -15
       {0, "A@", true},                 // '@' is worth 0
@@ -129,7 +131,8 @@ TEST(MatchSum, LetterValuesAddUpToTheTarget) {
       {20, "DEK", true},
       {38, "IJS", true},
       {32, "KAT KAT", true},
-      {32, "KAT\xC9KAT", true},
+      {32, "KAT\nKAT", true},
+      {32 + 137, "KAT\xC9", true},
       {-62, "!!", true},      // '!' is worth -31
       {-12, "A-AE", true},    // '-' is worth -19
       {0, "", true},
@@ -147,7 +150,9 @@ TEST(MatchTelephone, LettersGiveThePatternsDigitsPlaceByPlace) {
       {"7667", "RO-S", false},     // a non-letter word character
       {"7667", "roos", false},
       {"7667", "ROOS JE", true},   // the word ends at the space
-      {"7667", "ROOS\xC9", true},
+      {"7667", "ROOS\tX", true},
+      {"7667", "\xC9VEN", false},  // an accented letter has no key
+      {"7667", "R\xC9MI", false},
       {"457", "IJS", true},
       {"22233344455566677778889999", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", true},
   });
