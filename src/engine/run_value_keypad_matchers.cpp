@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "engine/keypad_digits.h"
 #include "engine/match_word.h"
@@ -18,9 +17,9 @@ std::uint64_t LetterValue(char c) {
   return static_cast<std::uint64_t>(static_cast<unsigned char>(c)) - 64u;
 }
 
-// The set of bytes of a text, as 256 bits. It is built for every word, so the bits are gathered
-// in four registers and stored once: or-ing each bit straight into memory would chain every step
-// on the store before it.
+// The set of bytes of a text, as 256 bits, and its last byte. It is built for every word, so the
+// bits are gathered in four registers and stored once: or-ing each bit straight into memory
+// would chain every step on the store before it.
 class ByteSet {
  public:
   explicit ByteSet(const char* text) {
@@ -34,17 +33,23 @@ class ByteSet {
         case 2: quarter[2] |= bit; break;
         default: quarter[3] |= bit; break;
       }
+      last_ = byte;
     }
     for (int i = 0; i < 4; ++i) bits_[i] = quarter[i];
   }
-  // 1 when c is in the set, else 0.
-  std::uint64_t Contains(char c) const {
+
+  // All bits set when c is in the set, else 0.
+  std::uint64_t Mask(char c) const {
     const auto byte = static_cast<unsigned char>(c);
-    return (bits_[byte >> 6] >> (byte & 63)) & 1;
+    return 0 - ((bits_[byte >> 6] >> (byte & 63)) & 1);
   }
+
+  // The text's last byte, or -1 for an empty text.
+  int Last() const { return last_; }
 
  private:
   std::uint64_t bits_[4];
+  int last_ = -1;
 };
 
 }  // namespace
@@ -54,20 +59,17 @@ class ByteSet {
 // pattern's last byte minus '0' (a run of 10 or more when it is a letter, none needed when it is
 // a byte below '0' or there is none); a byte of 128 or above reads by its unsigned value.
 void MatchStack(const char* word, const char* pattern) {
-  const std::size_t patternSize = std::strlen(pattern);
-  const long lastByte =
-      patternSize == 0 ? '0' : static_cast<unsigned char>(pattern[patternSize - 1]);
-  const long runLength = lastByte - '0';
   const ByteSet set(pattern);
+  const long runLength = set.Last() < 0 ? 0 : set.Last() - '0';
   // The longest run decides; computed without branches, as set and non-set bytes alternate
   // unpredictably in ordinary words.
-  long run = 0;
-  long longest = 0;
+  std::uint64_t run = 0;
+  std::uint64_t longest = 0;
   for (const char* w = word; *w != '\0'; ++w) {
-    run = (run + 1) * static_cast<long>(set.Contains(*w));
+    run = (run + 1) & set.Mask(*w);
     longest = std::max(longest, run);
   }
-  if (longest >= runLength) matchState.matched = 1;
+  if (runLength <= 0 || longest >= static_cast<std::uint64_t>(runLength)) matchState.matched = 1;
 }
 
 // The product of the letter values of the word, up to its first space or control byte, equals
