@@ -58,14 +58,14 @@ class WorkingCopy {
 
   bool Contains(char c) { return Find(c) != nullptr; }
 
-  // Replaces `remainder` with the bytes still in the copy that a word scan takes in (no space,
-  // control byte or consumed place), in their order.
+  // Replaces `remainder` with the word characters (0x21-0x7F) still in the copy, in their order:
+  // no space, control byte, byte of 128 or above, or consumed place.
   void WriteRemainder(std::string& remainder) const {
     remainder.clear();
     // A no-op once the capacity has grown this far, so steady state never reallocates.
     remainder.reserve(std::max(size_, kMaxPatternLength + 1));
     for (std::size_t i = 0; i < size_; ++i)
-      if (IsWordByte(data_[i])) remainder.push_back(data_[i]);
+      if (IsWordCharacter(data_[i])) remainder.push_back(data_[i]);
   }
 
  private:
@@ -75,9 +75,12 @@ class WorkingCopy {
   std::size_t size_ = 0;
 };
 
-// The bytes Frequency counts: the space and everything above it. Unlike the other scans it takes
-// in the spaces of a result-list line, and ends only at a control byte or NUL.
-bool IsCountedByte(char c) { return static_cast<unsigned char>(c) >= 0x20; }
+// The bytes Frequency counts: 0x20 to 0x7F. Unlike the other scans it takes in the spaces of a
+// result-list line; a control byte or a byte of 128 or above ends the word.
+bool IsCountedByte(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 0x20 && byte < 0x80;
+}
 
 }  // namespace
 
@@ -85,7 +88,7 @@ bool IsCountedByte(char c) { return static_cast<unsigned char>(c) >= 0x20; }
 // '-', no pattern character at all (the letters, the marker, the exclusions) may remain among the
 // word's unpaired characters: a letter before the marker occurs exactly as often as typed, one
 // after it not at all. Empties the remainder first; on a match it holds the word's unpaired
-// characters but spaces and control bytes.
+// word characters.
 void MatchAnagram(const char* word, const char* pattern) {
   matchState.remainder.clear();
   WorkingCopy copy(word);
@@ -117,25 +120,25 @@ void MatchAnagramMinusOne(const char* word, const char* pattern) {
   matchState.matched = 1;
 }
 
-// The word, up to its first space or control byte, spelt from the pattern's characters, each
-// used at most once. On a match the remainder holds the pattern's unused characters but spaces
-// and control bytes.
+// The word, up to its first non-word character (a space, a control byte, a byte of 128 or
+// above), spelt from the pattern's characters, each used at most once. On a match the remainder
+// holds the pattern's unused word characters.
 void MatchSubset(const char* word, const char* pattern) {
   WorkingCopy copy(pattern);
-  for (const char* w = word; IsWordByte(*w); ++w)
+  for (const char* w = word; IsWordCharacter(*w); ++w)
     if (!copy.Consume(*w)) return;
   copy.WriteRemainder(matchState.remainder);
   matchState.matched = 1;
 }
 
-// Every character of the word, up to its first space or control byte, occurs in the pattern.
+// Every character of the word, up to its first non-word character, occurs in the pattern.
 void MatchSet(const char* word, const char* pattern) {
-  for (const char* w = word; IsWordByte(*w); ++w)
+  for (const char* w = word; IsWordCharacter(*w); ++w)
     if (std::strchr(pattern, *w) == nullptr) return;
   matchState.matched = 1;
 }
 
-// The counts of the word's distinct bytes (up to its first control byte) use up the
+// The counts of the word's distinct bytes (up to its first control byte or byte of 128 or above) use up the
 // pattern's digits: a byte occurring n times takes an unused digit n. Without '*' the first byte
 // whose digit is missing ends the pairing; with it such bytes are passed over. The word matches
 // when every digit 1-9 of the pattern is used and nothing but '0' and '*' is left beside them.

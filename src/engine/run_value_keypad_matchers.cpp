@@ -72,27 +72,27 @@ void MatchStack(const char* word, const char* pattern) {
   if (runLength <= 0 || longest >= static_cast<std::uint64_t>(runLength)) matchState.matched = 1;
 }
 
-// The product of the letter values of the word, up to its first space or control byte, equals
+// The product of the letter values of the word, up to its first non-word character, equals
 // `target` in all 64 bits (wrapping). An empty word has the product 1.
 void MatchProduct(const char* word) {
   std::uint64_t value = 1;
-  for (const char* w = word; IsWordByte(*w); ++w) value *= LetterValue(*w);
+  for (const char* w = word; IsWordCharacter(*w); ++w) value *= LetterValue(*w);
   if (value == static_cast<std::uint64_t>(target)) matchState.matched = 1;
 }
 
 // As MatchProduct, for the sum; an empty word has the sum 0.
 void MatchSum(const char* word) {
   std::uint64_t value = 0;
-  for (const char* w = word; IsWordByte(*w); ++w) value += LetterValue(*w);
+  for (const char* w = word; IsWordCharacter(*w); ++w) value += LetterValue(*w);
   if (value == static_cast<std::uint64_t>(target)) matchState.matched = 1;
 }
 
-// Every character of the word, up to its first space or control byte, is a letter A-Z whose
-// keypad digit is the pattern's digit at the same place; an accented letter has no key. A word
+// Every character of the word, up to its first non-word character, is a letter A-Z whose
+// keypad digit is the pattern's digit at the same place. A word
 // shorter than the pattern matches on its prefix; one longer fails at the pattern's NUL, so the
 // pattern is never read past its end.
 void MatchTelephone(const char* word, const char* pattern) {
-  for (std::size_t i = 0; IsWordByte(word[i]); ++i) {
+  for (std::size_t i = 0; IsWordCharacter(word[i]); ++i) {
     const char c = word[i];
     if (c < 'A' || c > 'Z') return;
     if (KeypadDigits[c - 'A'] != pattern[i]) return;
