@@ -50,8 +50,7 @@ void RunSearch(MainDialog& dialog) {
   ResultList& results = view.Results();
   results.Clear();
 
-  SearchRequest request = ReadSearchRequest(dialog);
-  request.maxResults = ReadMaxResults(dialog);
+  const SearchRequest request = ReadSearchRequest(dialog);
   PreparedPattern prepared;
   prepared.text = request.pattern;
   AsciiUpperInPlace(prepared.text);

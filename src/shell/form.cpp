@@ -74,7 +74,7 @@ SearchRequest ReadSearchRequest(const MainDialog& dialog) {
     request.lengths[length - kMinWordLength] = dialog.view.IsChecked(ids::LengthToggleId(length));
   }
   request.type = ReadSearchType(dialog.view);
-  request.maxResults = ReadMaxResults(dialog.view);
+  request.maxResults = ReadMaxResults(dialog);
   request.pattern = dialog.pattern;
   request.mustContain = dialog.mustContain;
   request.mustNotContain = dialog.mustNotContain;
