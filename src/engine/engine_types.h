@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/sequence_memo.h"
+#include "engine/sequence_matcher_memory.h"
 
 namespace kwintel {
 
@@ -63,7 +63,7 @@ struct MatchState {
   int ampVar = 0;          // letter bound by '&' (its byte value), 0 while unbound
   int dollarVar = 0;       // letter bound by '$'
   int caretVar = 0;        // letter bound by '^'
-  SequenceMemo sequenceMemo;  // the sequence matcher's memory of the current word (MatchSequence)
+  SequenceMatcherMemory sequenceMemory;  // kept by MatchSequence: run plans, the word's memo
 };
 extern MatchState matchState;
 

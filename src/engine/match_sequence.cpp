@@ -3,6 +3,7 @@
 
 #include "engine/match_word.h"
 #include "engine/sequence_matcher_internal.h"
+#include "engine/sequence_run_plan.h"
 
 namespace kwintel {
 
@@ -12,54 +13,6 @@ namespace {
 // byte of 128 and above. A space belongs to the word.
 inline bool IsWordEnd(char c) { return static_cast<signed char>(c) < 32; }
 
-// A set of word characters (32..127) as bits.
-struct CharacterSet {
-  std::uint64_t bits[2] = {0, 0};
-
-  // c must not be a word end.
-  bool Has(char c) const {
-    const auto index = static_cast<unsigned char>(c);
-    return (bits[index >> 6] >> (index & 63)) & 1;
-  }
-  // Both without a branch on the character and without a read of the set, so that a loop over a
-  // class keeps the set in registers.
-  constexpr void Add(char c) {
-    const auto index = static_cast<unsigned char>(c);
-    const std::uint64_t bit = (index >= 32 && index < 128) ? std::uint64_t{1} << (index & 63) : 0;
-    bits[0] |= index < 64 ? bit : 0;
-    bits[1] |= index < 64 ? 0 : bit;
-  }
-  constexpr void Remove(char c) {
-    const auto index = static_cast<unsigned char>(c);
-    const std::uint64_t bit = index < 128 ? std::uint64_t{1} << (index & 63) : 0;
-    bits[0] &= ~(index < 64 ? bit : 0);
-    bits[1] &= ~(index < 64 ? 0 : bit);
-  }
-  static constexpr CharacterSet Of(const char* characters) {
-    CharacterSet set;
-    for (; *characters; ++characters) set.Add(*characters);
-    return set;
-  }
-  static constexpr CharacterSet AllWordCharacters() {
-    CharacterSet set;
-    set.bits[0] = ~std::uint64_t{0} << 32;
-    set.bits[1] = ~std::uint64_t{0};
-    return set;
-  }
-};
-
-constexpr CharacterSet kVowels = CharacterSet::Of("AEIOU");
-constexpr CharacterSet kConsonants = CharacterSet::Of("BCDFGHJKLMNPQRSTVWXZ");  // Y is neither
-
-// The pattern position just past the class that opens at `p`; a class left open (which prepared
-// patterns never have) ends at the pattern's end.
-const char* SkipClass(const char* p) {
-  const char closer = *p == '[' ? ']' : '}';
-  ++p;
-  while (*p != '\0' && *p != closer) ++p;
-  return *p == '\0' ? p : p + 1;
-}
-
 // The test of one pattern element other than '*' on the word character c (not a word end). It
 // changes nothing: a binding mark's binding is the caller's step after a passed test.
 inline bool Accepts(const char* p, char c, const MatchState& state) {
@@ -68,9 +21,9 @@ inline bool Accepts(const char* p, char c, const MatchState& state) {
     case '?':
       return true;
     case '/':
-      return kVowels.Has(c);
+      return kSequenceVowels.Has(c);
     case '\\':
-      return kConsonants.Has(c);
+      return kSequenceConsonants.Has(c);
     case '@':
       return c == ' ';
     case '[':
@@ -97,127 +50,12 @@ inline bool Accepts(const char* p, char c, const MatchState& state) {
   }
 }
 
-// ---- What a run knows about the rest of the pattern ----
+// ---- Starts that need no call ----
 
-// Whether the rest can recurse (holds a '*' with something after it), and which letter
-// variables it reads or writes, as a mask over their packed bytes.
-struct RestOfPattern {
-  bool recurses = false;
-  std::uint32_t variables = 0;
-  bool hasRun = false;   // any '*', the last character included
-  bool binds = false;    // a binding mark
-  int elements = 0;      // characters it takes from the word when it has no run
-};
-
-constexpr std::uint32_t kAmpByte = 0xFF;
-constexpr std::uint32_t kDollarByte = 0xFF00;
-constexpr std::uint32_t kCaretByte = 0xFF0000;
-
-RestOfPattern ScanRest(const char* p) {
-  RestOfPattern rest;
-  for (; *p != '\0'; ++p) {
-    ++rest.elements;
-    switch (*p) {
-      case '*':
-        rest.hasRun = true;
-        if (p[1] != '\0') rest.recurses = true;
-        break;
-      case '[':
-      case '{':
-        p = SkipClass(p) - 1;
-        break;
-      case '\'':  // a binding mark writes its variable and compares with the other two
-      case '%':
-      case '_':
-        rest.binds = true;
-        rest.variables = kAmpByte | kDollarByte | kCaretByte;
-        break;
-      case '&':
-        rest.variables |= kAmpByte;
-        break;
-      case '$':
-        rest.variables |= kDollarByte;
-        break;
-      case '^':
-        rest.variables |= kCaretByte;
-        break;
-      default:
-        break;
-    }
-  }
-  return rest;
-}
-
-// The leading elements of the rest whose verdict on a character is fixed for the whole run:
-// everything but letter variables (a failed start may rebind them) and '*'. A start whose
-// characters fail one of them would make a call that fails there and changes nothing, since
-// such elements bind nothing; so the run tests them itself, without the call.
-struct LeadingElements {
-  static constexpr int kMax = 4;
-  int count = 0;
-  char single = 0;  // the first element when it is one plain character, else 0
-  CharacterSet sets[kMax];
-};
-
-// The character set of the element at p, or false for an element that has none.
-bool ElementSet(const char* p, CharacterSet& result) {
-  CharacterSet set;  // a local, kept in registers while a class is read
-  switch (*p) {
-    case '.':
-    case '?':
-      set = CharacterSet::AllWordCharacters();
-      break;
-    case '/':
-      set = kVowels;
-      break;
-    case '\\':
-      set = kConsonants;
-      break;
-    case '@':
-      set.Add(' ');
-      break;
-    case '[':
-      for (const char* q = p + 1; *q != '\0' && *q != ']'; ++q) set.Add(*q);
-      break;
-    case '{':
-      set = CharacterSet::AllWordCharacters();
-      for (const char* q = p + 1; *q != '\0' && *q != '}'; ++q) set.Remove(*q);
-      break;
-    case '\0':
-    case '*':
-    case '\'':
-    case '%':
-    case '_':
-    case '&':
-    case '$':
-    case '^':
-      return false;
-    default:
-      set.Add(*p);
-      break;
-  }
-  result = set;
-  return true;
-}
-
-void ReadLeadingElements(const char* p, LeadingElements& leading) {
-  leading.count = 0;
-  leading.single = 0;
-  while (leading.count < LeadingElements::kMax && ElementSet(p, leading.sets[leading.count])) {
-    if (leading.count == 0 && *p != '[' && *p != '{' && *p != '.' && *p != '?' && *p != '/' &&
-        *p != '\\' && static_cast<unsigned char>(*p) >= 32) {
-      leading.single = *p == '@' ? ' ' : *p;  // 0 stays for a byte no word character equals
-    }
-    ++leading.count;
-    p = (*p == '[' || *p == '{') ? SkipClass(p) : p + 1;
-  }
-}
-
-// The starts from w (as bits: bit i for w + i) whose characters pass the first N leading
-// elements, computed without a branch per character. False for a word of more than 64
-// characters.
+// The starts from w (bit i for w + i) whose characters pass the first N leading elements of the
+// plan, without a branch per character. False for a word of more than 64 characters.
 template <int N>
-bool LeadingStarts(const char* w, const LeadingElements& leading, std::uint64_t& starts) {
+bool LeadingStarts(const char* w, const RunPlan& plan, std::uint64_t& starts) {
   std::uint64_t masks[N] = {};
   for (int i = 0; !IsWordEnd(w[i]); ++i) {
     if (i == 64) return false;
@@ -225,9 +63,7 @@ bool LeadingStarts(const char* w, const LeadingElements& leading, std::uint64_t&
     const int half = index >> 6;
     const int shift = index & 63;
 #pragma GCC unroll 4
-    for (int k = 0; k < N; ++k) {
-      masks[k] |= ((leading.sets[k].bits[half] >> shift) & 1) << i;
-    }
+    for (int k = 0; k < N; ++k) masks[k] |= ((plan.leading[k].bits[half] >> shift) & 1) << i;
   }
   // Bits past the word's end are 0, so a start too near the end drops out here.
   starts = masks[0];
@@ -236,24 +72,24 @@ bool LeadingStarts(const char* w, const LeadingElements& leading, std::uint64_t&
   return true;
 }
 
-bool LeadingStarts(const char* w, const LeadingElements& leading, std::uint64_t& starts) {
-  switch (leading.count) {
+bool LeadingStarts(const char* w, const RunPlan& plan, std::uint64_t& starts) {
+  switch (plan.leadingCount) {
     case 2:
-      return LeadingStarts<2>(w, leading, starts);
+      return LeadingStarts<2>(w, plan, starts);
     case 3:
-      return LeadingStarts<3>(w, leading, starts);
+      return LeadingStarts<3>(w, plan, starts);
     case 4:
-      return LeadingStarts<4>(w, leading, starts);
+      return LeadingStarts<4>(w, plan, starts);
     default:
       return false;
   }
 }
 
-// Whether the word from s (whose first character passed the first element) passes the other
-// leading elements; never reads past the word's end.
-inline bool PassesLeadingAfterFirst(const char* s, const LeadingElements& leading) {
-  for (int k = 1; k < leading.count; ++k) {
-    if (IsWordEnd(s[k]) || !leading.sets[k].Has(s[k])) return false;
+// Whether the word from s, whose first character passed the first leading element, passes the
+// others; never reads past the word's end.
+inline bool PassesLeadingAfterFirst(const char* s, const RunPlan& plan) {
+  for (int k = 1; k < plan.leadingCount; ++k) {
+    if (IsWordEnd(s[k]) || !plan.leading[k].Has(s[k])) return false;
   }
   return true;
 }
@@ -274,7 +110,7 @@ void Walk(const char* w, const char* p, bool nested);
 // of the pattern touches (`touched`); the others it neither reads nor changes.
 void RememberingWalk(const char* w, const char* p, std::uint32_t touched) {
   MatchState& state = matchState;
-  SequenceMemo& memo = state.sequenceMemo;
+  SequenceMemo& memo = state.sequenceMemory.memo;
   const auto wordOffset = static_cast<std::uint64_t>(w - memo.WordBase());
   const auto patternOffset = static_cast<std::uint64_t>(p - memo.PatternBase());
   // A key must hold the whole state; variables set from outside to values beyond a byte, or a
@@ -291,9 +127,9 @@ void RememberingWalk(const char* w, const char* p, std::uint32_t touched) {
   std::uint32_t end = 0;
   if (memo.Remembered(key, end)) {
     // The same state failed before; failing again it would leave exactly these values.
-    if (touched & kAmpByte) state.ampVar = static_cast<int>(end & 0xFF);
-    if (touched & kDollarByte) state.dollarVar = static_cast<int>(end >> 8 & 0xFF);
-    if (touched & kCaretByte) state.caretVar = static_cast<int>(end >> 16 & 0xFF);
+    if (touched & kAmpVariableByte) state.ampVar = static_cast<int>(end & 0xFF);
+    if (touched & kDollarVariableByte) state.dollarVar = static_cast<int>(end >> 8 & 0xFF);
+    if (touched & kCaretVariableByte) state.caretVar = static_cast<int>(end >> 16 & 0xFF);
     return;
   }
   Walk<true>(w, p, true);
@@ -316,46 +152,46 @@ void Run(const char* w, const char* p, bool nested) {
       if (matchState.matched) return;
     }
   } else {
-    // Below a second '*' the same call can come round again by another split of the word; it
-    // is remembered when it can recurse in turn.
-    const RestOfPattern restInfo = ScanRest(rest);
-    if (!restInfo.hasRun && !restInfo.binds) {
+    SequenceMatcherMemory& memory = matchState.sequenceMemory;
+    const RunPlan& plan = memory.runPlans.PlanOf(memory.memo.PatternBase(), p);
+    if (!plan.hasRun && !plan.binds) {
       // A rest without runs takes exactly its number of elements, so it can only succeed from
       // the start that leaves that many characters; every other start fails without binding
       // anything, as nothing in the rest binds.
       const char* end = w;
       while (!IsWordEnd(*end)) ++end;
-      if (end - w >= restInfo.elements) Walk<true>(end - restInfo.elements, rest, true);
+      if (end - w >= plan.elements) Walk<true>(end - plan.elements, rest, true);
       return;
     }
-    LeadingElements leading;
-    ReadLeadingElements(rest, leading);
-    const bool remember = nested && restInfo.recurses;
+    // Below a second '*' the same call can come round again by another split of the word; it
+    // is remembered when it can recurse in turn.
+    const bool remember = nested && plan.recurses;
     const auto tryFrom = [&](const char* s) {
       if (remember) {
-        RememberingWalk(s, rest, restInfo.variables);
+        RememberingWalk(s, rest, plan.variables);
       } else {
         Walk<true>(s, rest, true);
       }
       return matchState.matched != 0;
     };
-    if (leading.count == 0) {
+    // Starts that fail the plan's leading elements are passed over without a call.
+    if (plan.leadingCount == 0) {
       for (const char* s = w; !IsWordEnd(*s); ++s) {
         if (Accepts(rest, *s, matchState) && tryFrom(s)) return;
       }
-    } else if (std::uint64_t starts = 0; leading.count >= 2 && LeadingStarts(w, leading, starts)) {
+    } else if (std::uint64_t starts = 0; plan.leadingCount >= 2 && LeadingStarts(w, plan, starts)) {
       for (; starts != 0; starts &= starts - 1) {
         if (tryFrom(w + std::countr_zero(starts))) return;
       }
-    } else if (leading.single != 0) {
-      const char first = leading.single;
+    } else if (plan.leadingSingle != 0) {
+      const char first = plan.leadingSingle;
       for (const char* s = w; !IsWordEnd(*s); ++s) {
-        if (*s == first && PassesLeadingAfterFirst(s, leading) && tryFrom(s)) return;
+        if (*s == first && PassesLeadingAfterFirst(s, plan) && tryFrom(s)) return;
       }
     } else {
-      const CharacterSet first = leading.sets[0];
+      const SequenceCharacterSet& first = plan.leading[0];
       for (const char* s = w; !IsWordEnd(*s); ++s) {
-        if (first.Has(*s) && PassesLeadingAfterFirst(s, leading) && tryFrom(s)) return;
+        if (first.Has(*s) && PassesLeadingAfterFirst(s, plan) && tryFrom(s)) return;
       }
     }
   }
@@ -363,8 +199,8 @@ void Run(const char* w, const char* p, bool nested) {
 
 // The backtracking match of the word from w against the pattern from p. `nested` tells that
 // this call was made for a '*', so that a '*' met here is at least the second on the path.
-// kFast adds what only saves work: the memo, and the tests a run makes before each start.
-// Without it this is the plain algorithm, kept as the reference for the tests.
+// kFast adds what only saves work: the run plans, the starts skipped without a call, and the
+// memo. Without it this is the plain algorithm, kept as the reference for the tests.
 template <bool kFast>
 void Walk(const char* w, const char* p, bool nested) {
   MatchState& state = matchState;
@@ -393,7 +229,7 @@ void Walk(const char* w, const char* p, bool nested) {
         break;
       case '[':
       case '{':
-        p = SkipClass(p) - 1;  // the loop's step moves past the closer
+        p = SkipSequenceClass(p) - 1;  // the loop's step moves past the closer
         break;
       default:
         break;
@@ -406,7 +242,9 @@ void Walk(const char* w, const char* p, bool nested) {
 }  // namespace
 
 void MatchSequence(const char* word, const char* pattern) {
-  matchState.sequenceMemo.BeginWord(word, pattern);
+  SequenceMatcherMemory& memory = matchState.sequenceMemory;
+  memory.memo.BeginWord(word, pattern);
+  memory.runPlans.BeginWord();
   Walk<true>(word, pattern, false);
 }
 

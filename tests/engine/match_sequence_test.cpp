@@ -231,6 +231,27 @@ TEST(MatchSequenceTest, ForgetsTheLastWordEvenAtTheSameAddress) {
   EXPECT_EQ(matchState.matched, 0);
 }
 
+TEST(MatchSequenceTest, WorksOutAgainForAChangedPatternAtTheSameAddress) {
+  // The narrowing and the tests reuse buffers: what was worked out for one pattern must not
+  // serve another that happens to lie at the same address.
+  char pattern[16] = "*EN";
+  MatchWord(SearchType::Sequence, pattern, "OPEN");
+  EXPECT_EQ(matchState.matched, 1);
+  pattern[1] = 'A';  // "*AN"
+  MatchWord(SearchType::Sequence, pattern, "OPEN");
+  EXPECT_EQ(matchState.matched, 0);
+  MatchWord(SearchType::Sequence, pattern, "PLAN");
+  EXPECT_EQ(matchState.matched, 1);
+  std::snprintf(pattern, sizeof pattern, "*A*N");  // same start, longer
+  MatchWord(SearchType::Sequence, pattern, "PLAATSEN");
+  EXPECT_EQ(matchState.matched, 1);
+  std::snprintf(pattern, sizeof pattern, "*A");  // a prefix of the last one
+  MatchWord(SearchType::Sequence, pattern, "PLAATSEN");
+  EXPECT_EQ(matchState.matched, 0);
+  MatchWord(SearchType::Sequence, pattern, "OMA");
+  EXPECT_EQ(matchState.matched, 1);
+}
+
 TEST(MatchSequenceTest, DecidesThePathologicalPatternOnLongWords) {
   // Plain backtracking would try about 90^12 splits here; the memo makes it a few thousand.
   const char* pattern = "*A*A*A*A*A*A*A*A*A*A*A*A*C";

@@ -154,6 +154,32 @@ TEST(SequenceMemoDifferentialTest, EveryShortWordGivesThePlainOutcome) {
   }
 }
 
+TEST(SequenceMemoDifferentialTest, WordsAroundSixtyFourCharactersGiveThePlainOutcome) {
+  // Runs test their rest's first characters for a whole word at once up to 64 characters, and
+  // one by one beyond.
+  Generator generator(4242);
+  static const char* const kTokens[] = {"A", "B", ".", "[AB]", "{A}", "/", "&", "$", "*"};
+  for (int i = 0; i < 3'000; ++i) {
+    std::string pattern;
+    int runs = 0;
+    const int length = 1 + generator.Below(6);
+    for (int t = 0; t < length; ++t) {
+      const std::string token = kTokens[generator.Below(9)];
+      if (token == "*" && (runs == 2 || (!pattern.empty() && pattern.back() == '*'))) continue;
+      runs += token == "*";
+      pattern += token;
+    }
+    int minLength = 0;
+    int maxLength = 0;
+    if (!PrepareSearchPattern(pattern, SearchType::Sequence, minLength, maxLength)) continue;
+    std::string word;
+    const int wordLength = 60 + generator.Below(10);
+    for (int c = 0; c < wordLength; ++c) word += "ABAE"[generator.Below(4)];
+    ExpectSame(pattern[0] == '-' ? pattern.substr(1) : pattern, word, 0, 0, 0);
+    if (testing::Test::HasFatalFailure()) return;
+  }
+}
+
 TEST(SequenceMemoDifferentialTest, VariablesBeyondAByteAreStillHonoured) {
   // Values no word byte can have; the memo cannot key them and must fall back, not truncate.
   for (const int odd : {-1, 256, 0x141, 1 << 20}) {
