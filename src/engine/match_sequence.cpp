@@ -248,7 +248,9 @@ void MatchSequence(const char* word, const char* pattern) {
   Walk<true>(word, pattern, false);
 }
 
-void MatchSequencePlain(const char* word, const char* pattern) { Walk<false>(word, pattern, false); }
+void MatchSequencePlain(const char* word, const char* pattern) {
+  Walk<false>(word, pattern, false);
+}
 
 bool MatchBracketClass(const char* patternAtClass, char c) {
   const char* p = patternAtClass;

@@ -86,7 +86,8 @@ RunPlan PlanRun(const char* rest) {
     }
   }
   const char* p = rest;
-  while (plan.leadingCount < RunPlan::kMaxLeading && ElementSet(p, plan.leading[plan.leadingCount])) {
+  while (plan.leadingCount < RunPlan::kMaxLeading &&
+         ElementSet(p, plan.leading[plan.leadingCount])) {
     if (plan.leadingCount == 0 && IsSingleCharacter(p)) plan.leadingSingle = *p == '@' ? ' ' : *p;
     ++plan.leadingCount;
     p = (*p == '[' || *p == '{') ? SkipSequenceClass(p) : p + 1;

@@ -145,7 +145,9 @@ TEST(SequenceMemoDifferentialTest, EveryShortWordGivesThePlainOutcome) {
     for (int i = 0; i < length; ++i) count *= 3;
     for (int n = 0; n < count; ++n) {
       word.clear();
-      for (int i = 0, rest = n; i < length; ++i, rest /= 3) word += static_cast<char>('A' + rest % 3);
+      for (int i = 0, rest = n; i < length; ++i, rest /= 3) {
+        word += static_cast<char>('A' + rest % 3);
+      }
       for (const char* pattern : patterns) {
         ExpectSame(pattern, word, 0, 0, 0);
         if (testing::Test::HasFatalFailure()) return;

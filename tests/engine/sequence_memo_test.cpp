@@ -62,7 +62,9 @@ TEST(SequenceMemoTest, AFullTableStopsRememberingButKeepsAnswering) {
   ASSERT_TRUE(memo.Remembered(KeyOf(0, 0, 0), end));
   EXPECT_EQ(end, 0u);
   int remembered = 0;
-  for (std::uint32_t i = 0; i < kCount; i += 1000) remembered += memo.Remembered(KeyOf(i, 0, 0), end);
+  for (std::uint32_t i = 0; i < kCount; i += 1000) {
+    remembered += memo.Remembered(KeyOf(i, 0, 0), end);
+  }
   EXPECT_GT(remembered, 0);
   EXPECT_LT(remembered, static_cast<int>(kCount / 1000));
 }
