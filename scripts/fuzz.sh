@@ -66,11 +66,12 @@ record_slow_unit() {
   start=$(date +%s%N)
   "$(binary "$target")" -timeout=300 -rss_limit_mb=2048 "$unit" > /dev/null 2>&1 || true
   end=$(date +%s%N)
-  local words
-  words=$(($(tr -cd '\n' < "$unit" | wc -c)))
-  printf '| %s | %s | %s ms | `%s` | %s lines, %s bytes |\n' "$(date +%F)" "$target" \
-    $(((end - start) / 1000000)) "$(pattern_of "$target" "$unit" | cat -v | sed 's/|/\\|/g; s/`/'"'"'/g')" \
-    "$words" "$(wc -c < "$unit")" >> bench/fuzz-slow-units.md
+  local shape
+  shape=$(LC_ALL=C awk 'NR > 1 && length($0) > longest { longest = length($0) }
+    END { printf "%d more lines, longest %d bytes", NR - 1, longest }' "$unit")
+  printf '| %s | %s | %s ms | `%s` | %s |\n' "$(date +%F)" "$target" $(((end - start) / 1000000)) \
+    "$(pattern_of "$target" "$unit" | cat -v | sed 's/|/\\|/g; s/`/'"'"'/g')" "$shape" \
+    >> bench/fuzz-slow-units.md
   mkdir -p "$out/$target/slow"
   mv "$unit" "$out/$target/slow/"
 }
