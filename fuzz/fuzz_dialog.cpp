@@ -11,8 +11,8 @@ namespace {
 
 // The radio of each search type, indexed by the type's value.
 constexpr std::array<int, 10> kTypeRadios = {
-    ids::kVolgorde, ids::kAnagram,  ids::kSet, ids::kSubset,          ids::kFrequentie,
-    ids::kStapel,   ids::kProduct,  ids::kSom, ids::kAnagramMinusOne, ids::kTelefoon};
+    ids::kVolgorde, ids::kAnagram, ids::kSet, ids::kSubset,          ids::kFrequentie,
+    ids::kStapel,   ids::kProduct, ids::kSom, ids::kAnagramMinusOne, ids::kTelefoon};
 
 }  // namespace
 

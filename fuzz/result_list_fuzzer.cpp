@@ -76,8 +76,9 @@ void CheckNarrowing(const FuzzDialog& fd, const std::vector<std::string>& before
     return;
   }
   FUZZ_REQUIRE(!after.empty());
-  const auto summary = ReadSummaryLine(after.back(), {"Doorzoeken gevonden: ", "Doorzoeken maximum bereikt: ",
-                                                      "Doorzoeken onderbroken na: "});
+  const auto summary = ReadSummaryLine(
+      after.back(),
+      {"Doorzoeken gevonden: ", "Doorzoeken maximum bereikt: ", "Doorzoeken onderbroken na: "});
   FUZZ_REQUIRE(summary.has_value());
   const long long kept = static_cast<long long>(after.size()) - 1;
   FUZZ_REQUIRE(summary->count == kept);
@@ -116,7 +117,8 @@ void CheckSort(FuzzDialog& fd) {
   }
   FUZZ_REQUIRE(sortMode == (mode + 1) % 4);
   FUZZ_REQUIRE(after.size() == before.size() && after.back() == before.back());
-  for (std::size_t i = 0; i + 2 < after.size(); ++i) FUZZ_REQUIRE(InOrder(after[i], after[i + 1], mode));
+  for (std::size_t i = 0; i + 2 < after.size(); ++i)
+    FUZZ_REQUIRE(InOrder(after[i], after[i + 1], mode));
   std::vector<std::string> sortedBefore(before.begin(), before.end() - 1);
   std::vector<std::string> sortedAfter(after.begin(), after.end() - 1);
   std::sort(sortedBefore.begin(), sortedBefore.end());
@@ -143,7 +145,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(!RunCommand(fd.dialog, ids::kDoorzoeken));
     FUZZ_REQUIRE(!RunCommand(fd.dialog, ids::kGaZoeken));
     static constexpr int kCommands[] = {0, ids::kSorteer, ids::kOnderbreek, ids::kVorige};
-    if (control.pumpAction != kNone) FUZZ_REQUIRE(RunCommand(fd.dialog, kCommands[control.pumpAction]));
+    if (control.pumpAction != kNone)
+      FUZZ_REQUIRE(RunCommand(fd.dialog, kCommands[control.pumpAction]));
   };
   FUZZ_REQUIRE(RunCommand(fd.dialog, ids::kDoorzoeken));
   fd.view.onPump = nullptr;

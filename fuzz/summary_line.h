@@ -10,7 +10,7 @@ namespace kwintel::fuzz {
 struct SummaryLine {
   std::string_view opening;  // the words before the count, e.g. "Totaal: "
   long long count = 0;
-  std::string_view rest;     // what follows the count, e.g. ", n = 120" or "."
+  std::string_view rest;  // what follows the count, e.g. ", n = 120" or "."
 };
 
 // The line split as `opening` + decimal count + rest, for the first of `openings` it starts with;

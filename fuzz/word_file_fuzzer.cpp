@@ -106,8 +106,10 @@ void CheckResultLine(std::string_view line, const ControlLines& control, std::st
   if (Decorated(control.type)) return;
   const bool plain = !HasNul(content);
   const std::string_view word = control.withLength ? CheckLengthNumber(line, plain) : line;
-  FUZZ_REQUIRE((control.upperCase ? content : std::string_view(lowerContent)).find(word) != std::string_view::npos);
-  if (control.upperCase && plain && !HasNul(control.mustContain) && !HasNul(control.mustNotContain)) {
+  FUZZ_REQUIRE((control.upperCase ? content : std::string_view(lowerContent)).find(word) !=
+               std::string_view::npos);
+  if (control.upperCase && plain && !HasNul(control.mustContain) &&
+      !HasNul(control.mustNotContain)) {
     for (char c : control.mustContain) FUZZ_REQUIRE(word.find(c) != std::string_view::npos);
     for (char c : control.mustNotContain) FUZZ_REQUIRE(word.find(c) == std::string_view::npos);
   }

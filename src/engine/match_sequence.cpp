@@ -1,5 +1,6 @@
 #include <bit>
 #include <cstdint>
+#include <vector>
 
 #include "engine/match_word.h"
 #include "engine/sequence_matcher_internal.h"
@@ -102,6 +103,16 @@ std::uint32_t PackedVariables(const MatchState& state) {
          static_cast<std::uint32_t>(state.caretVar) << 16;
 }
 
+// Sets the variables of `touched` to their values in `packed`, as a remembered state ended.
+void RestoreVariables(MatchState& state, std::uint32_t packed, std::uint32_t touched) {
+  if (touched & kAmpVariableByte) state.ampVar = static_cast<int>(packed & 0xFF);
+  if (touched & kDollarVariableByte) state.dollarVar = static_cast<int>(packed >> 8 & 0xFF);
+  if (touched & kCaretVariableByte) state.caretVar = static_cast<int>(packed >> 16 & 0xFF);
+}
+
+// Added to the pattern offset of a run's key in the memo (sequence runs, below).
+constexpr std::uint32_t kRunStateMark = std::uint32_t{1} << 31;
+
 template <bool kFast>
 void Walk(const char* w, const char* p, bool nested);
 
@@ -113,11 +124,11 @@ void RememberingWalk(const char* w, const char* p, std::uint32_t touched) {
   SequenceMemo& memo = state.sequenceMemory.memo;
   const auto wordOffset = static_cast<std::uint64_t>(w - memo.WordBase());
   const auto patternOffset = static_cast<std::uint64_t>(p - memo.PatternBase());
-  // A key must hold the whole state; variables set from outside to values beyond a byte, or a
-  // text beyond 4 GiB, are simply not remembered.
+  // A key must hold the whole state; variables set from outside to values beyond a byte, a word
+  // beyond 4 GiB or a pattern beyond 2 GiB (the offsets of runs' keys) are simply not remembered.
   if (static_cast<unsigned>(state.ampVar) > 0xFF || static_cast<unsigned>(state.dollarVar) > 0xFF ||
       static_cast<unsigned>(state.caretVar) > 0xFF || wordOffset > UINT32_MAX ||
-      patternOffset > UINT32_MAX) {
+      patternOffset >= kRunStateMark) {
     Walk<true>(w, p, true);
     return;
   }
@@ -127,9 +138,7 @@ void RememberingWalk(const char* w, const char* p, std::uint32_t touched) {
   std::uint32_t end = 0;
   if (memo.Remembered(key, end)) {
     // The same state failed before; failing again it would leave exactly these values.
-    if (touched & kAmpVariableByte) state.ampVar = static_cast<int>(end & 0xFF);
-    if (touched & kDollarVariableByte) state.dollarVar = static_cast<int>(end >> 8 & 0xFF);
-    if (touched & kCaretVariableByte) state.caretVar = static_cast<int>(end >> 16 & 0xFF);
+    RestoreVariables(state, end, touched);
     return;
   }
   Walk<true>(w, p, true);
@@ -140,9 +149,53 @@ void RememberingWalk(const char* w, const char* p, std::uint32_t touched) {
 
 // ---- The match ----
 
+// Whether the letter variables hold bytes, as the packed form and the memo's keys need (tests may
+// set them from outside to anything).
+bool VariablesFitBytes(const MatchState& state) {
+  return static_cast<unsigned>(state.ampVar) <= 0xFF &&
+         static_cast<unsigned>(state.dollarVar) <= 0xFF &&
+         static_cast<unsigned>(state.caretVar) <= 0xFF;
+}
+
+// Calls tryFrom(s) for each start s of the run whose rest begins at `rest`, from w up to `stop`
+// (exclusive; null for the word's end), until it returns true. Starts that fail the plan's
+// leading elements are passed over without a call.
+template <typename TryFrom>
+void ForEachStart(const char* w, const char* rest, const RunPlan& plan, const char* stop,
+                  TryFrom tryFrom) {
+  if (plan.leadingCount == 0) {
+    for (const char* s = w; !IsWordEnd(*s) && s != stop; ++s) {
+      if (Accepts(rest, *s, matchState) && tryFrom(s)) return;
+    }
+  } else if (std::uint64_t starts = 0; plan.leadingCount >= 2 && LeadingStarts(w, plan, starts)) {
+    for (; starts != 0; starts &= starts - 1) {
+      const char* s = w + std::countr_zero(starts);
+      if (stop != nullptr && s >= stop) return;
+      if (tryFrom(s)) return;
+    }
+  } else if (plan.leadingSingle != 0) {
+    const char first = plan.leadingSingle;
+    for (const char* s = w; !IsWordEnd(*s) && s != stop; ++s) {
+      if (*s == first && PassesLeadingAfterFirst(s, plan) && tryFrom(s)) return;
+    }
+  } else {
+    const SequenceCharacterSet& first = plan.leading[0];
+    for (const char* s = w; !IsWordEnd(*s) && s != stop; ++s) {
+      if (first.Has(*s) && PassesLeadingAfterFirst(s, plan) && tryFrom(s)) return;
+    }
+  }
+}
+
 // A run ('*' at p, not the last pattern character) tried from every start s = w, w+1, ...: the
 // rest of the pattern from s. The first start lets the run be empty; the last leaves one word
 // character. Once one succeeds the later calls would return at once, so they are not made.
+//
+// A run tried again from a later position of the same word (by each start of an earlier run)
+// would walk the rest of the word again each time: quadratic in the word's length, which a word
+// file with one long line exposes. So the fast form never tries a state of a run twice: a rest
+// that binds no variable stops at the run's floor (sequence_run_floors.h); a nested run whose rest
+// binds remembers each start it tried, with the variables it had there, as a state that fails
+// with the values the whole run ends with.
 template <bool kFast>
 void Run(const char* w, const char* p, bool nested) {
   const char* rest = p + 1;
@@ -152,48 +205,82 @@ void Run(const char* w, const char* p, bool nested) {
       if (matchState.matched) return;
     }
   } else {
-    SequenceMatcherMemory& memory = matchState.sequenceMemory;
-    const RunPlan& plan = memory.runPlans.PlanOf(memory.memo.PatternBase(), p);
+    MatchState& state = matchState;
+    SequenceMatcherMemory& memory = state.sequenceMemory;
+    SequenceMemo& memo = memory.memo;
+    SequenceRunFloors& floors = memory.runFloors;
+    const RunPlan& plan = memory.runPlans.PlanOf(memo.PatternBase(), p);
     if (!plan.hasRun && !plan.binds) {
       // A rest without runs takes exactly its number of elements, so it can only succeed from
       // the start that leaves that many characters; every other start fails without binding
-      // anything, as nothing in the rest binds.
-      const char* end = w;
-      while (!IsWordEnd(*end)) ++end;
+      // anything, as nothing in the rest binds. The word's end is found once per word.
+      const char* end = floors.WordEnd();
+      if (end == nullptr) {
+        for (end = w; !IsWordEnd(*end); ++end) {
+        }
+        floors.SetWordEnd(end);
+      }
       if (end - w >= plan.elements) Walk<true>(end - plan.elements, rest, true);
       return;
     }
     // Below a second '*' the same call can come round again by another split of the word; it
     // is remembered when it can recurse in turn.
-    const bool remember = nested && plan.recurses;
-    const auto tryFrom = [&](const char* s) {
-      if (remember) {
+    const bool rememberCalls = nested && plan.recurses;
+    const auto call = [&](const char* s) {
+      if (rememberCalls) {
         RememberingWalk(s, rest, plan.variables);
       } else {
         Walk<true>(s, rest, true);
       }
-      return matchState.matched != 0;
+      return state.matched != 0;
     };
-    // Starts that fail the plan's leading elements are passed over without a call.
-    if (plan.leadingCount == 0) {
-      for (const char* s = w; !IsWordEnd(*s); ++s) {
-        if (Accepts(rest, *s, matchState) && tryFrom(s)) return;
+    const auto star = static_cast<std::size_t>(p - memo.PatternBase());
+    const auto at = static_cast<std::size_t>(w - memo.WordBase());
+    const bool fits = VariablesFitBytes(state);
+
+    if (!plan.binds) {
+      if (!fits) {
+        ForEachStart(w, rest, plan, nullptr, call);
+        return;
       }
-    } else if (std::uint64_t starts = 0; plan.leadingCount >= 2 && LeadingStarts(w, plan, starts)) {
-      for (; starts != 0; starts &= starts - 1) {
-        if (tryFrom(w + std::countr_zero(starts))) return;
-      }
-    } else if (plan.leadingSingle != 0) {
-      const char first = plan.leadingSingle;
-      for (const char* s = w; !IsWordEnd(*s); ++s) {
-        if (*s == first && PassesLeadingAfterFirst(s, plan) && tryFrom(s)) return;
-      }
-    } else {
-      const SequenceCharacterSet& first = plan.leading[0];
-      for (const char* s = w; !IsWordEnd(*s); ++s) {
-        if (first.Has(*s) && PassesLeadingAfterFirst(s, plan) && tryFrom(s)) return;
-      }
+      const std::uint32_t variables = PackedVariables(state) & plan.variables;
+      const std::size_t floor = floors.FloorOf(star, variables);
+      if (at >= floor) return;
+      const char* stop = floor == SequenceRunFloors::kNoFloor ? nullptr : w + (floor - at);
+      ForEachStart(w, rest, plan, stop, call);
+      if (!state.matched) floors.Failed(star, variables, at);
+      return;
     }
+
+    // Only a nested run can come round again.
+    if (!nested || !fits || star >= kRunStateMark) {
+      ForEachStart(w, rest, plan, nullptr, call);
+      return;
+    }
+    // Run states are keyed at the offset of their '*' with kRunStateMark added, apart from the
+    // calls, which are keyed at the offset of a rest.
+    std::vector<SequenceMemo::Key>& tried = memory.triedRunStates;
+    const std::size_t mark = tried.size();
+    ForEachStart(w, rest, plan, nullptr, [&](const char* s) {
+      const auto offset = static_cast<std::uint64_t>(s - memo.WordBase());
+      if (offset > UINT32_MAX) return call(s);
+      const SequenceMemo::Key key{static_cast<std::uint32_t>(offset),
+                                  static_cast<std::uint32_t>(star) + kRunStateMark,
+                                  PackedVariables(state) & plan.variables};
+      std::uint32_t end = 0;
+      if (memo.Remembered(key, end)) {
+        RestoreVariables(state, end, plan.variables);
+        return true;  // the rest of the run fails, leaving these values
+      }
+      tried.push_back(key);
+      return call(s);
+    });
+    if (!state.matched) {
+      // Every value is a word byte or one a key already held, so each fits its byte.
+      const std::uint32_t end = PackedVariables(state) & plan.variables;
+      for (std::size_t i = mark; i < tried.size(); ++i) memo.Remember(tried[i], end);
+    }
+    tried.resize(mark);
   }
 }
 
@@ -245,6 +332,7 @@ void MatchSequence(const char* word, const char* pattern) {
   SequenceMatcherMemory& memory = matchState.sequenceMemory;
   memory.memo.BeginWord(word, pattern);
   memory.runPlans.BeginWord();
+  memory.runFloors.BeginWord();
   Walk<true>(word, pattern, false);
 }
 
