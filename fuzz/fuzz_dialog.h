@@ -19,7 +19,7 @@ class FuzzDialog {
   FuzzDialog& operator=(const FuzzDialog&) = delete;
 
   // The lines of the result list, and whether a message with this caption was shown.
-  const std::vector<std::string>& Lines() const { return view.results.Lines(); }
+  std::vector<std::string> Lines() const { return view.results.Lines(); }
   bool ShowedMessage(std::string_view caption) const;
 
   MemoryView view;

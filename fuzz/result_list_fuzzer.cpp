@@ -138,8 +138,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> before;
   while (!input.AtEnd() && before.size() < kMaxLines) before.emplace_back(input.Next());
   for (const std::string& line : before) fd.view.results.Append(line);
-  if (!before.empty()) fd.dialog.resultBackup.assign(before.begin(), before.end() - 1);
-  const std::vector<std::string> backup = fd.dialog.resultBackup;
+  for (std::size_t i = 0; i + 1 < before.size(); ++i) fd.dialog.resultBackup.push_back(before[i]);
+  const std::vector<std::string> backup = fd.dialog.resultBackup.Strings();
 
   fd.view.onPump = [&fd, &control] {
     FUZZ_REQUIRE(!RunCommand(fd.dialog, ids::kDoorzoeken));
@@ -160,6 +160,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> restored = backup;
   restored.push_back(std::to_string(backup.size()) + " regels hersteld");
   FUZZ_REQUIRE(fd.Lines() == restored);
-  FUZZ_REQUIRE(fd.dialog.resultBackup == backup && sortMode == mode);
+  FUZZ_REQUIRE(fd.dialog.resultBackup.Strings() == backup && sortMode == mode);
   return 0;
 }

@@ -1,15 +1,13 @@
 #pragma once
 // The result list of kwintel-cli's headless dialog. Nobody selects lines on a command line, so it
-// keeps no selection. A search over all word files can add hundreds of thousands of lines, and
-// one allocation per line, or a buffer that is copied each time it grows, would cost more than
-// the search itself: the lines' bytes go end to end into large blocks that never move.
+// keeps no selection; the lines go end to end into a LineStore.
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "results/line_store.h"
 #include "results/result_list.h"
 
 namespace kwintel::cli {
@@ -18,27 +16,25 @@ class HeadlessResultList : public ResultList {
  public:
   int Count() const override { return static_cast<int>(lines_.size()); }
   std::string Text(int index) const override { return std::string(View(index)); }
-  void Append(std::string_view line) override;
+  void Append(std::string_view line) override { lines_.push_back(line); }
   // Keeps the blocks, so that refilling the list (a sort, a narrowing) takes no new memory.
-  void Clear() override;
-  void Delete(int index) override;
+  void Clear() override { lines_.clear(); }
+  void Delete(int index) override {
+    if (index >= 0) lines_.erase(static_cast<std::size_t>(index));
+  }
   // No line is ever selected.
   std::vector<int> SelectedIndices() const override { return {}; }
 
   // Line `index` without a copy; empty outside 0..Count()-1. Valid until the list is cleared.
-  std::string_view View(int index) const;
+  std::string_view View(int index) const {
+    if (index < 0 || index >= Count()) return {};
+    return lines_[static_cast<std::size_t>(index)];
+  }
   // Room for this many lines before the line index grows.
   void Reserve(std::size_t lines) { lines_.reserve(lines); }
 
  private:
-  struct Line {
-    std::uint32_t block;
-    std::uint32_t length;
-    std::size_t offset;
-  };
-  std::vector<std::string> blocks_;  // each filled only within its reserved capacity
-  std::size_t current_ = 0;          // the block being filled
-  std::vector<Line> lines_;
+  LineStore lines_;
 };
 
 }  // namespace kwintel::cli

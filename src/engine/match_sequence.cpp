@@ -10,9 +10,7 @@ namespace kwintel {
 
 namespace {
 
-// The word ends at its first byte that is below 32 read as signed: NUL, a control byte, or any
-// byte of 128 and above. A space belongs to the word.
-inline bool IsWordEnd(char c) { return static_cast<signed char>(c) < 32; }
+inline bool IsWordEnd(char c) { return IsSequenceWordEnd(c); }
 
 // The test of one pattern element other than '*' on the word character c (not a word end). It
 // changes nothing: a binding mark's binding is the caller's step after a passed test.
@@ -329,7 +327,15 @@ void Walk(const char* w, const char* p, bool nested) {
 }  // namespace
 
 void MatchSequence(const char* word, const char* pattern) {
+  MatchSequence(word, pattern, SequenceSegments::kUnknownLength);
+}
+
+void MatchSequence(const char* word, const char* pattern, std::size_t length) {
   SequenceMatcherMemory& memory = matchState.sequenceMemory;
+  if (memory.segments.Use(pattern)) {
+    if (matchState.matched == 0) matchState.matched = memory.segments.Match(word, length);
+    return;
+  }
   memory.memo.BeginWord(word, pattern);
   memory.runPlans.BeginWord();
   memory.runFloors.BeginWord();

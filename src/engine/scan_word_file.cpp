@@ -36,6 +36,7 @@ void ScanWordFile(MainDialog& dialog, const char* pattern, WordFile& file, Searc
   std::string shown;
   const char* word = nullptr;
   std::size_t wordLength = 0;
+  const SteadyPatternScope steadyPattern(type, pattern);
   while (!searchRunState.stopRequested && file.NextLine(word, wordLength)) {
     if (counter == kLinesBetweenPumps) {
       counter = 0;
@@ -44,7 +45,7 @@ void ScanWordFile(MainDialog& dialog, const char* pattern, WordFile& file, Searc
     } else {
       ++counter;
     }
-    MatchWord(type, pattern, word);
+    MatchWordOfLength(type, pattern, word, wordLength);
     if (!matchState.matched) continue;
     const std::string_view found(word, wordLength);
     if (PassesResultFilter(dialog, found)) {

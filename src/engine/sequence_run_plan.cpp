@@ -2,11 +2,7 @@
 
 namespace kwintel {
 
-namespace {
-
-// The character set of the element at p, or false for an element that has none (a letter
-// variable, a binding mark, '*', the end).
-bool ElementSet(const char* p, SequenceCharacterSet& set) {
+bool SequenceElementSet(const char* p, SequenceCharacterSet& set) {
   set = SequenceCharacterSet{};
   switch (*p) {
     case '.':
@@ -43,6 +39,8 @@ bool ElementSet(const char* p, SequenceCharacterSet& set) {
       return true;
   }
 }
+
+namespace {
 
 // Whether c (the element at p) is a single character that a word character can equal.
 bool IsSingleCharacter(const char* p) {
@@ -87,7 +85,7 @@ RunPlan PlanRun(const char* rest) {
   }
   const char* p = rest;
   while (plan.leadingCount < RunPlan::kMaxLeading &&
-         ElementSet(p, plan.leading[plan.leadingCount])) {
+         SequenceElementSet(p, plan.leading[plan.leadingCount])) {
     if (plan.leadingCount == 0 && IsSingleCharacter(p)) plan.leadingSingle = *p == '@' ? ' ' : *p;
     ++plan.leadingCount;
     p = (*p == '[' || *p == '{') ? SkipSequenceClass(p) : p + 1;

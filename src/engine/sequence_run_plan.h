@@ -9,6 +9,10 @@
 
 namespace kwintel {
 
+// The sequence matcher's word ends at its first byte that is below 32 read as signed: NUL, a
+// control byte, or any byte of 128 and above. A space belongs to the word.
+inline bool IsSequenceWordEnd(char c) { return static_cast<signed char>(c) < 32; }
+
 // A set of word characters (32..127) as bits.
 struct SequenceCharacterSet {
   std::uint64_t bits[2] = {0, 0};
@@ -52,6 +56,10 @@ inline const char* SkipSequenceClass(const char* p) {
   while (*p != '\0' && *p != closer) ++p;
   return *p == '\0' ? p : p + 1;
 }
+
+// The word characters the element at p accepts, or false for an element that has none (a letter
+// variable, a binding mark, '*', the end).
+bool SequenceElementSet(const char* p, SequenceCharacterSet& set);
 
 // Masks over the packed letter variables (amp | dollar << 8 | caret << 16).
 inline constexpr std::uint32_t kAmpVariableByte = 0xFF;

@@ -5,7 +5,7 @@ namespace kwintel {
 void RestoreResults(MainDialog& dialog) {
   ResultList& list = dialog.view.Results();
   list.Clear();
-  for (const std::string& line : dialog.resultBackup) list.Append(line);
+  for (const std::string_view line : dialog.resultBackup) list.Append(line);
   list.Append(std::to_string(dialog.resultBackup.size()) + " regels hersteld");
 }
 

@@ -4,11 +4,11 @@ namespace kwintel {
 
 std::string MemoryResultList::Text(int index) const {
   if (index < 0 || index >= Count()) return {};
-  return lines_[static_cast<size_t>(index)];
+  return std::string(lines_[static_cast<size_t>(index)]);
 }
 
 void MemoryResultList::Append(std::string_view line) {
-  lines_.emplace_back(line);
+  lines_.push_back(line);
   selected_.push_back(false);
 }
 
@@ -19,7 +19,7 @@ void MemoryResultList::Clear() {
 
 void MemoryResultList::Delete(int index) {
   if (index < 0 || index >= Count()) return;
-  lines_.erase(lines_.begin() + index);
+  lines_.erase(static_cast<size_t>(index));
   selected_.erase(selected_.begin() + index);
 }
 

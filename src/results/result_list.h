@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "results/line_store.h"
+
 namespace kwintel {
 
 class ResultList {
@@ -37,10 +39,10 @@ class MemoryResultList : public ResultList {
 
   // Selection, as the user would set it; lost when the line goes.
   void Select(int index, bool on = true);
-  const std::vector<std::string>& Lines() const { return lines_; }
+  std::vector<std::string> Lines() const { return lines_.Strings(); }
 
  private:
-  std::vector<std::string> lines_;
+  LineStore lines_;
   std::vector<bool> selected_;
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "results/line_store.h"
 #include "shell/main_dialog_view.h"
 #include "shell/platform.h"
 
@@ -18,7 +19,7 @@ struct MainDialog {
   Platform& platform;
 
   // Members, in declaration order.
-  std::vector<std::string> resultBackup;  // result lines of the last search over word files
+  LineStore resultBackup;                 // result lines of the last search over word files
   int withLength = 0;                     // mirrors "Met lengte"
   int ijOneLetter = 1;                    // mirrors "IJ één letter"
   std::string pattern;                    // text of the pattern box (Windows-1252)

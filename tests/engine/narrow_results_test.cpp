@@ -104,7 +104,7 @@ TEST_F(NarrowResultsTest, FollowsTheCaseModeAndTheFiltersAndKeepsTheBackup) {
   view.SetText(ids::kMetFilter, "A");
   Narrow("R..S");
   EXPECT_EQ(ListLines(), (Lines{"raas", "Doorzoeken gevonden: 1."})) << "narrowing twice";
-  EXPECT_EQ(dialog.resultBackup, (Lines{"ROOS", "RAAS"}));
+  EXPECT_EQ(dialog.resultBackup.Strings(), (Lines{"ROOS", "RAAS"}));
   EXPECT_EQ(sortMode, 0);
 }
 

@@ -82,7 +82,7 @@ TEST(AppendResultLine, PrefixesTheLengthAndDropsIjLines) {
     const std::vector<std::string> expected = row.shown ? std::vector<std::string>{row.shown}
                                                         : std::vector<std::string>{};
     EXPECT_EQ(view.results.Lines(), expected);
-    EXPECT_EQ(dialog.resultBackup, expected);
+    EXPECT_EQ(dialog.resultBackup.Strings(), expected);
     EXPECT_EQ(searchRunState.resultCount, row.shown ? 1 : 0);
   }
 }

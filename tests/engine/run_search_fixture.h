@@ -76,7 +76,7 @@ class DialogFixture : public ::testing::Test {
     view.results.Clear();
     for (const std::string& line : lines) view.results.Append(line);
   }
-  const Lines& ListLines() const { return view.results.Lines(); }
+  Lines ListLines() const { return view.results.Lines(); }
 
   TempFolder folder;
   std::string prefix;

@@ -168,7 +168,7 @@ TEST_F(RunSearchTest, AddsLinesByTheIjRuleAndTheCaseMode) {
   dialog.withLength = 1;
   Search("Z..");
   EXPECT_EQ(ListLines(), (Lines{" 3. zen", "Totaal: 1"}));
-  EXPECT_EQ(dialog.resultBackup, (Lines{" 3. zen"})) << "the backup holds the lines as shown";
+  EXPECT_EQ(dialog.resultBackup.Strings(), (Lines{" 3. zen"})) << "the backup holds the lines as shown";
   dialog.withLength = 0;
   Search("ROOS", SearchType::Anagram);
   EXPECT_EQ(ListLines(), (Lines{"roosten - ten", "Totaal: 1"}));
@@ -290,7 +290,7 @@ TEST_F(RunSearchPumpTest, CommandsInThePumpWorkOnTheLinesPresent) {
   expected.insert(expected.end(), words.begin() + 9'999, words.end());
   expected.push_back("Totaal: 30000");
   EXPECT_EQ(ListLines(), expected);
-  EXPECT_EQ(dialog.resultBackup, words) << "the backup keeps the order found";
+  EXPECT_EQ(dialog.resultBackup.Strings(), words) << "the backup keeps the order found";
 }
 
 TEST_F(RunSearchPumpTest, ProgressNeedsNoTotalAndFitsLargeTotals) {

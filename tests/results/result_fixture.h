@@ -22,7 +22,7 @@ class ResultFixture : public ::testing::Test {
     view.results.Clear();
     for (const std::string& line : lines) view.results.Append(line);
   }
-  const std::vector<std::string>& Shown() const { return view.results.Lines(); }
+  std::vector<std::string> Shown() const { return view.results.Lines(); }
 
   MemoryView view;
   MemoryPlatform platform;

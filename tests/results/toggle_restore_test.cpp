@@ -41,7 +41,7 @@ TEST_F(ToggleRestoreTest, RestoreUndoesSortAndNarrowingButKeepsTheModes) {
   EXPECT_EQ(upperCaseMode, 0);
   RestoreResults(dialog);  // as often as wanted, always the same
   EXPECT_EQ(Shown(), (Lines{"bak", "aap", "zee", "3 regels hersteld"}));
-  EXPECT_EQ(dialog.resultBackup, (Lines{"bak", "aap", "zee"}));
+  EXPECT_EQ(dialog.resultBackup.Strings(), (Lines{"bak", "aap", "zee"}));
 }
 
 }  // namespace
