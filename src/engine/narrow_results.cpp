@@ -67,7 +67,7 @@ void NarrowResults(MainDialog& dialog) {
   lines.reserve(last > 0 ? static_cast<std::size_t>(last) : 0);
   for (int i = 0; i < last; ++i) lines.push_back(results.Text(i));
 
-  std::vector<std::string> kept;
+  LineStore kept;
   std::string shown;
   for (int i = 0; i < last; ++i) {
     if (searchRunState.stopRequested) break;
@@ -82,7 +82,9 @@ void NarrowResults(MainDialog& dialog) {
     if (!matchState.matched) continue;
     if (PassesResultFilter(dialog, text)) {
       if (!upperCaseMode) AsciiLowerInPlace(text);
-      if (AppendResultLine(dialog, text, static_cast<int>(text.size()), false, shown)) kept.push_back(shown);
+      if (const auto line = AppendResultLine(dialog, text, static_cast<int>(text.size()), false, shown)) {
+        kept.push_back(*line);
+      }
     }
     if (searchRunState.resultCount >= maxResults) searchRunState.stopRequested = true;
   }
@@ -93,7 +95,7 @@ void NarrowResults(MainDialog& dialog) {
   // by one from the top would, in time linear in the list rather than quadratic, and it also holds
   // when a nested command reworked the list meanwhile.
   results.Clear();
-  for (const std::string& line : kept) results.Append(line);
+  for (const std::string_view line : kept) results.Append(line);
   results.Append(summary);
 }
 

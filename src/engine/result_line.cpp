@@ -45,18 +45,33 @@ void BuildResultLine(SearchType type, std::string_view word, std::string& line) 
   if (!upperCaseMode) AsciiLowerInPlace(line);
 }
 
-bool AppendResultLine(MainDialog& dialog, std::string_view text, int length, bool keep, std::string& line) {
-  line.clear();
-  if (dialog.withLength) AppendLengthPrefix(length, line);
-  line += text;
-  if (dialog.ijOneLetter) {
-    const std::string_view shown = line;
-    if (shown.find("IJ") != std::string_view::npos || shown.find("ij") != std::string_view::npos) return false;
+std::string_view ResultLineText(SearchType type, std::string_view word, std::string& buffer) {
+  const bool decorated = !matchState.remainder.empty() &&
+                         (type == SearchType::Anagram || type == SearchType::Subset ||
+                          type == SearchType::AnagramMinusOne);
+  if (!decorated && upperCaseMode) return word;
+  BuildResultLine(type, word, buffer);
+  return buffer;
+}
+
+std::optional<std::string_view> AppendResultLine(MainDialog& dialog, std::string_view text, int length,
+                                                 bool keep, std::string& buffer) {
+  // The prefix is digits and ". ", so it cannot take part in an IJ.
+  if (dialog.ijOneLetter &&
+      (text.find("IJ") != std::string_view::npos || text.find("ij") != std::string_view::npos)) {
+    return std::nullopt;
+  }
+  std::string_view line = text;
+  if (dialog.withLength) {
+    buffer.clear();
+    AppendLengthPrefix(length, buffer);
+    buffer += text;
+    line = buffer;
   }
   dialog.view.Results().Append(line);
   if (keep) dialog.resultBackup.push_back(line);
   ++searchRunState.resultCount;
-  return true;
+  return line;
 }
 
 }  // namespace kwintel

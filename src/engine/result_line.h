@@ -2,6 +2,7 @@
 // Result lines: how a found word becomes the text of a line, and how a line joins the list. Shared
 // by the search over word files and the narrowing.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,9 +18,14 @@ namespace kwintel {
 // length; allocates only when `line` must grow.
 void BuildResultLine(SearchType type, std::string_view word, std::string& line);
 
-// The work of AddResultLine with a buffer of the caller's: `line` receives the line as it would be
-// shown ("%2d. " and the text when "Met lengte" is on). Returns whether the line was appended and
-// counted; false when the IJ rule dropped it.
-bool AppendResultLine(MainDialog& dialog, std::string_view text, int length, bool keep, std::string& line);
+// The text of a found word's line: `word` itself when BuildResultLine would leave it as it is (no
+// decoration, capitals shown), else that line built in `buffer`. Spares the copy for most lines.
+std::string_view ResultLineText(SearchType type, std::string_view word, std::string& buffer);
+
+// The work of AddResultLine with a buffer of the caller's. Returns the line as it was appended
+// ("%2d. " and the text when "Met lengte" is on, in `buffer`; otherwise `text` itself), appended and
+// counted; nothing when the IJ rule dropped it. `text` must not view `buffer`.
+std::optional<std::string_view> AppendResultLine(MainDialog& dialog, std::string_view text, int length,
+                                                 bool keep, std::string& buffer);
 
 }  // namespace kwintel

@@ -49,9 +49,8 @@ void ScanWordFile(MainDialog& dialog, const char* pattern, WordFile& file, Searc
     if (!matchState.matched) continue;
     const std::string_view found(word, wordLength);
     if (PassesResultFilter(dialog, found)) {
-      BuildResultLine(type, found, line);
       const int shownLength = static_cast<int>(std::min<std::size_t>(wordLength, std::numeric_limits<int>::max()));
-      AppendResultLine(dialog, line, shownLength, true, shown);
+      AppendResultLine(dialog, ResultLineText(type, found, line), shownLength, true, shown);
     }
     if (searchRunState.resultCount >= maxResults) searchRunState.stopRequested = true;
   }

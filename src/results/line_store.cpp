@@ -1,7 +1,6 @@
 #include "results/line_store.h"
 
 #include <algorithm>
-#include <limits>
 #include <new>
 
 namespace kwintel {
@@ -11,32 +10,38 @@ constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 
 }  // namespace
 
+LineStore& LineStore::operator=(const LineStore& other) {
+  if (this == &other) return *this;
+  clear();
+  reserve(other.size());
+  for (const std::string_view line : other) push_back(line);
+  return *this;
+}
+
 LineStore& LineStore::operator=(std::initializer_list<std::string_view> lines) {
   clear();
   for (const std::string_view line : lines) push_back(line);
   return *this;
 }
 
-void LineStore::push_back(std::string_view line) {
-  // A line's length must fit its index entry; no line of a word file or of this program comes
-  // near 4 GiB, so this is a guard, not a rule.
-  if (line.size() > std::numeric_limits<std::uint32_t>::max()) throw std::bad_alloc();
+void LineStore::PushBackInNewBlock(std::string_view line) {
+  if (line.size() > kMaxLineBytes) throw std::bad_alloc();
+  // The next kept block with room, else a new one.
   while (current_ < blocks_.size() &&
-         blocks_[current_].capacity() - blocks_[current_].size() < line.size()) {
+         blocks_[current_].capacity - blocks_[current_].size < line.size()) {
     ++current_;
   }
   if (current_ == blocks_.size()) {
-    blocks_.emplace_back();
-    blocks_.back().reserve(std::max(kBlockBytes, line.size()));
+    Block block;
+    block.capacity = std::max(kBlockBytes, line.size());
+    block.bytes = std::make_unique_for_overwrite<char[]>(block.capacity);
+    blocks_.push_back(std::move(block));
   }
-  std::string& block = blocks_[current_];
-  lines_.push_back({static_cast<std::uint32_t>(current_), static_cast<std::uint32_t>(line.size()),
-                    block.size()});
-  block.append(line);
+  push_back(line);
 }
 
 void LineStore::clear() {
-  for (std::string& block : blocks_) block.clear();
+  for (Block& block : blocks_) block.size = 0;
   current_ = 0;
   lines_.clear();
 }

@@ -6,7 +6,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,10 @@ class LineStore {
  public:
   LineStore() = default;
   LineStore(std::initializer_list<std::string_view> lines) { *this = lines; }
+  LineStore(const LineStore& other) { *this = other; }
+  LineStore& operator=(const LineStore& other);
+  LineStore(LineStore&&) noexcept = default;
+  LineStore& operator=(LineStore&&) noexcept = default;
   LineStore& operator=(std::initializer_list<std::string_view> lines);
 
   std::size_t size() const { return lines_.size(); }
@@ -24,10 +30,23 @@ class LineStore {
   // Line `index` (below size()) without a copy; valid until the store is cleared or assigned.
   std::string_view operator[](std::size_t index) const {
     const Line& line = lines_[index];
-    return std::string_view(blocks_[line.block].data() + line.offset, line.length);
+    return std::string_view(blocks_[line.block].bytes.get() + line.offset, line.length);
   }
 
-  void push_back(std::string_view line);
+  // Inline for the common case, a line that fits in the block being filled.
+  void push_back(std::string_view line) {
+    if (current_ < blocks_.size()) {
+      Block& block = blocks_[current_];
+      if (block.capacity - block.size >= line.size() && line.size() <= kMaxLineBytes) {
+        lines_.push_back({static_cast<std::uint32_t>(current_),
+                          static_cast<std::uint32_t>(line.size()), block.size});
+        if (!line.empty()) std::memcpy(block.bytes.get() + block.size, line.data(), line.size());
+        block.size += line.size();
+        return;
+      }
+    }
+    PushBackInNewBlock(line);
+  }
   // Drops every line and keeps the blocks, so that the next list takes no new memory.
   void clear();
   // Removes line `index` (below size()); later lines move up. Its bytes stay unused until clear().
@@ -56,13 +75,24 @@ class LineStore {
   const_iterator end() const { return const_iterator(*this, lines_.size()); }
 
  private:
+  // A line's length must fit its index entry. No line of a word file or of this program comes
+  // near 4 GiB, so this is a guard, not a rule.
+  static constexpr std::size_t kMaxLineBytes = UINT32_MAX;
+
   struct Line {
     std::uint32_t block;
     std::uint32_t length;
     std::size_t offset;
   };
-  // Each block is filled only within the capacity reserved for it, so its bytes never move.
-  std::vector<std::string> blocks_;
+  // Bytes are written only below the capacity, so a block never moves.
+  struct Block {
+    std::unique_ptr<char[]> bytes;
+    std::size_t capacity = 0;
+    std::size_t size = 0;
+  };
+  void PushBackInNewBlock(std::string_view line);
+
+  std::vector<Block> blocks_;
   std::size_t current_ = 0;  // the block being filled
   std::vector<Line> lines_;
 };

@@ -78,7 +78,11 @@ TEST(AppendResultLine, PrefixesTheLengthAndDropsIjLines) {
     dialog.withLength = row.withLength;
     dialog.ijOneLetter = row.ijOneLetter;
     std::string shown;
-    EXPECT_EQ(AppendResultLine(dialog, row.text, row.length, true, shown), row.shown != nullptr);
+    const auto line = AppendResultLine(dialog, row.text, row.length, true, shown);
+    ASSERT_EQ(line.has_value(), row.shown != nullptr);
+    if (line) {
+      EXPECT_EQ(*line, row.shown);
+    }
     const std::vector<std::string> expected = row.shown ? std::vector<std::string>{row.shown}
                                                         : std::vector<std::string>{};
     EXPECT_EQ(view.results.Lines(), expected);
