@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -80,6 +81,93 @@ class WorkingCopy {
 bool IsCountedByte(char c) {
   const auto byte = static_cast<unsigned char>(c);
   return byte >= 0x20 && byte < 0x80;
+}
+
+// The wildcard form of the pairing, without its walk. With '*' a byte whose digit is missing is
+// passed over, so the order of the bytes no longer matters: each distinct byte takes a digit of
+// its count while one is left, and the word matches when, for every digit value v, at least as
+// many distinct bytes occur exactly v times as the pattern has digits v. kLevels is one more than
+// the pattern's highest digit: counts from there on take no digit and need not be told apart.
+//
+// The counts are kept as sets of bytes, level k holding the bytes seen more than k times, in
+// registers: a counter per byte in memory would chain every step on the store before it.
+// Whether the two halves of a set hold at least n bits together. Clears bits one by one: n is a
+// count of equal digits in a pattern, nearly always 0, 1 or 2, and a population count is a library
+// call on the baseline instruction set.
+inline bool HasBits(std::uint64_t low, std::uint64_t high, int n) {
+  for (; n > 0; --n) {
+    if (low != 0) {
+      low &= low - 1;
+    } else if (high != 0) {
+      high &= high - 1;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+template <int kLevels>
+inline void CountOnce(std::uint64_t (&levels)[kLevels], std::uint64_t bit) {
+#pragma GCC unroll 10
+  for (int k = kLevels - 1; k > 0; --k) levels[k] |= levels[k - 1] & bit;
+  levels[0] |= bit;
+}
+
+template <int kLevels>
+bool EnoughBytesOfEachCount(const char* word, const int (&unusedDigits)[11]) {
+  std::uint64_t low[kLevels] = {};   // bytes 0x20-0x3F
+  std::uint64_t high[kLevels] = {};  // bytes 0x40-0x7F
+  for (const char* w = word; IsCountedByte(*w); ++w) {
+    const auto byte = static_cast<unsigned char>(*w);
+    const std::uint64_t bit = std::uint64_t{1} << (byte & 63);
+    // Two copies of the step rather than a pointer to either half, which would keep both in memory.
+    if ((byte & 64) != 0) {
+      CountOnce(high, bit);
+    } else {
+      CountOnce(low, bit);
+    }
+  }
+  for (int v = 1; v < kLevels; ++v) {
+    if (!HasBits(low[v - 1] & ~low[v], high[v - 1] & ~high[v], unusedDigits[v])) return false;
+  }
+  return true;
+}
+
+bool EnoughBytesOfEachCount(const char* word, const int (&unusedDigits)[11], int highestDigit) {
+  switch (highestDigit) {
+    case 1: return EnoughBytesOfEachCount<2>(word, unusedDigits);
+    case 2: return EnoughBytesOfEachCount<3>(word, unusedDigits);
+    case 3: return EnoughBytesOfEachCount<4>(word, unusedDigits);
+    case 4: return EnoughBytesOfEachCount<5>(word, unusedDigits);
+    case 5: return EnoughBytesOfEachCount<6>(word, unusedDigits);
+    case 6: return EnoughBytesOfEachCount<7>(word, unusedDigits);
+    case 7: return EnoughBytesOfEachCount<8>(word, unusedDigits);
+    case 8: return EnoughBytesOfEachCount<9>(word, unusedDigits);
+    default: return EnoughBytesOfEachCount<10>(word, unusedDigits);
+  }
+}
+
+// The pairing without '*': the word's distinct bytes in the order of their first occurrence, each
+// taking an unused digit of its count, until every digit is used (a match) or one finds none.
+// Full-width counters: a byte occurring 256 times must not look like one occurring 0 times. Out of
+// line, so that its counters do not weigh on the frame of the common wildcard form.
+[[gnu::noinline]] bool PairCountsInOrder(const char* word, int (&unusedDigits)[11], int digitsLeft) {
+  // Only the counters of the word's own bytes are set and read.
+  std::size_t counts[256];
+  std::size_t end = 0;
+  for (; IsCountedByte(word[end]); ++end) counts[static_cast<unsigned char>(word[end])] = 0;
+  for (std::size_t i = 0; i < end; ++i) ++counts[static_cast<unsigned char>(word[i])];
+  for (std::size_t i = 0; i < end; ++i) {
+    std::size_t& count = counts[static_cast<unsigned char>(word[i])];
+    if (count == 0) continue;  // this byte has used its digit already
+    const std::size_t digit = count < 10 ? count : 10;
+    if (unusedDigits[digit] == 0) return false;
+    --unusedDigits[digit];
+    count = 0;
+    if (--digitsLeft == 0) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -160,27 +248,15 @@ void MatchFrequency(const char* word, const char* pattern) {
     }
   }
 
-  // Full-width counters: a byte occurring 256 times must not look like one occurring 0 times.
-  // Only the counters of the word's own bytes are set and read.
-  std::size_t counts[256];
-  std::size_t end = 0;
-  for (; IsCountedByte(word[end]); ++end) counts[static_cast<unsigned char>(word[end])] = 0;
-  for (std::size_t i = 0; i < end; ++i) ++counts[static_cast<unsigned char>(word[i])];
-
-  // Once every digit is used the verdict cannot change, so the walk stops there.
-  for (std::size_t i = 0; i < end && digitsLeft > 0; ++i) {
-    std::size_t& count = counts[static_cast<unsigned char>(word[i])];
-    if (count == 0) continue;  // this byte has used its digit already
-    const std::size_t digit = count < 10 ? count : 10;
-    if (unusedDigits[digit] > 0) {
-      --unusedDigits[digit];
-      --digitsLeft;
-      count = 0;
-    } else if (!wildcard) {
-      break;
-    }
+  if (digitsLeft == 0) {
+    matchState.matched = 1;
+  } else if (wildcard) {
+    int highestDigit = 9;
+    while (unusedDigits[highestDigit] == 0) --highestDigit;
+    if (EnoughBytesOfEachCount(word, unusedDigits, highestDigit)) matchState.matched = 1;
+  } else if (PairCountsInOrder(word, unusedDigits, digitsLeft)) {
+    matchState.matched = 1;
   }
-  if (digitsLeft == 0) matchState.matched = 1;
 }
 
 }  // namespace kwintel
