@@ -1,5 +1,10 @@
 #include "engine/match_word.h"
 
+#include <cstdint>
+#include <optional>
+
+#include "engine/stack_pattern.h"
+
 namespace kwintel {
 
 namespace {
@@ -22,22 +27,82 @@ void MatchSequenceOrNot(const char* word, const char* pattern, Length... length)
   }
 }
 
+// The characters an Anagram pattern asks for before its '-', as bits (byte & 63): those it asks
+// for at all, and those it asks for twice or more. A word that lacks one of them cannot match,
+// and telling that from one pass over the word is much cheaper than MatchAnagram's copy and
+// pairing. Bytes that share a bit make the test weaker, never wrong.
+struct AnagramLetters {
+  explicit AnagramLetters(const char* pattern) {
+    for (const char* p = pattern; *p != '\0' && *p != '-'; ++p) {
+      const std::uint64_t bit = std::uint64_t{1} << (static_cast<unsigned char>(*p) & 63);
+      twice |= once & bit;
+      once |= bit;
+    }
+  }
+  bool MayMatch(const char* word, std::size_t length) const {
+    std::uint64_t seen = 0;
+    std::uint64_t seenTwice = 0;
+    for (std::size_t i = 0; i < length; ++i) {
+      const std::uint64_t bit = std::uint64_t{1} << (static_cast<unsigned char>(word[i]) & 63);
+      seenTwice |= seen & bit;
+      seen |= bit;
+    }
+    return (seen & once) == once && (seenTwice & twice) == twice;
+  }
+  std::uint64_t once = 0;
+  std::uint64_t twice = 0;
+};
+
+// What a SteadyPatternScope has worked out of its pattern.
+struct SteadyPattern {
+  const char* text = nullptr;  // the address MatchWord receives; null outside a scope
+  std::optional<StackPattern> stack;
+  std::optional<AnagramLetters> anagram;
+};
+SteadyPattern steady;
+
 }  // namespace
 
 SteadyPatternScope::SteadyPatternScope(SearchType type, const char* pattern) {
-  if (type != SearchType::Sequence) return;
-  matchState.sequenceMemory.segments.Trust(pattern[0] == '-' ? pattern + 1 : pattern);
+  steady.text = pattern;
+  if (type == SearchType::Sequence) {
+    matchState.sequenceMemory.segments.Trust(pattern[0] == '-' ? pattern + 1 : pattern);
+  } else if (type == SearchType::Stack) {
+    steady.stack.emplace(pattern);
+  } else if (type == SearchType::Anagram) {
+    steady.anagram.emplace(pattern);
+  }
 }
 
-SteadyPatternScope::~SteadyPatternScope() { matchState.sequenceMemory.segments.Distrust(); }
+SteadyPatternScope::~SteadyPatternScope() {
+  matchState.sequenceMemory.segments.Distrust();
+  steady = SteadyPattern{};
+}
 
 void MatchWordOfLength(SearchType type, const char* pattern, const char* word, std::size_t length) {
-  if (type != SearchType::Sequence) {
-    MatchWord(type, pattern, word);
-    return;
+  switch (type) {
+    case SearchType::Sequence:
+      ClearVerdict(matchState);
+      MatchSequenceOrNot(word, pattern, length);
+      return;
+    case SearchType::Anagram:
+      if (pattern == steady.text && steady.anagram && !steady.anagram->MayMatch(word, length)) {
+        ClearVerdict(matchState);
+        matchState.remainder.clear();  // as MatchAnagram leaves it on a word it refuses
+        return;
+      }
+      break;
+    case SearchType::Stack:
+      if (pattern == steady.text && steady.stack) {
+        ClearVerdict(matchState);
+        MatchStack(word, *steady.stack);
+        return;
+      }
+      break;
+    default:
+      break;
   }
-  ClearVerdict(matchState);
-  MatchSequenceOrNot(word, pattern, length);
+  MatchWord(type, pattern, word);
 }
 
 void MatchWord(SearchType type, const char* pattern, const char* word) {

@@ -17,10 +17,11 @@ void MatchWord(SearchType type, const char* pattern, const char* word);
 // word's end several bytes at a time.
 void MatchWordOfLength(SearchType type, const char* pattern, const char* word, std::size_t length);
 
-// For the lifetime of the scope, the text at `pattern` is the same at every MatchWord of `type`
-// with that address: a scan over a word file says so once, and the sequence matcher then knows its
-// prepared pattern by the address instead of comparing it with the last one at every word. Scopes
-// do not nest; the text must not change while one lives.
+// For the lifetime of the scope, the text at `pattern` is the same at every MatchWordOfLength of
+// `type` with that address: a scan over a word file says so once, and the matchers then work the
+// pattern out once (the sequence matcher knows it by its address instead of comparing it with the
+// last one at every word; Stack keeps its set of bytes). Scopes do not nest; the text must not
+// change while one lives.
 class SteadyPatternScope {
  public:
   SteadyPatternScope(SearchType type, const char* pattern);

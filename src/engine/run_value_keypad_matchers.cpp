@@ -6,6 +6,7 @@
 
 #include "engine/keypad_digits.h"
 #include "engine/match_word.h"
+#include "engine/stack_pattern.h"
 #include "engine/word_character.h"
 
 namespace kwintel {
@@ -17,59 +18,26 @@ std::uint64_t LetterValue(char c) {
   return static_cast<std::uint64_t>(static_cast<unsigned char>(c)) - 64u;
 }
 
-// The set of bytes of a text, as 256 bits, and its last byte. It is built for every word, so the
-// bits are gathered in four registers and stored once: or-ing each bit straight into memory
-// would chain every step on the store before it.
-class ByteSet {
- public:
-  explicit ByteSet(const char* text) {
-    std::uint64_t quarter[4] = {0, 0, 0, 0};
-    for (; *text != '\0'; ++text) {
-      const auto byte = static_cast<unsigned char>(*text);
-      const std::uint64_t bit = std::uint64_t{1} << (byte & 63);
-      switch (byte >> 6) {
-        case 0: quarter[0] |= bit; break;
-        case 1: quarter[1] |= bit; break;
-        case 2: quarter[2] |= bit; break;
-        default: quarter[3] |= bit; break;
-      }
-      last_ = byte;
-    }
-    for (int i = 0; i < 4; ++i) bits_[i] = quarter[i];
-  }
-
-  // All bits set when c is in the set, else 0.
-  std::uint64_t Mask(char c) const {
-    const auto byte = static_cast<unsigned char>(c);
-    return 0 - ((bits_[byte >> 6] >> (byte & 63)) & 1);
-  }
-
-  // The text's last byte, or -1 for an empty text.
-  int Last() const { return last_; }
-
- private:
-  std::uint64_t bits_[4];
-  int last_ = -1;
-};
-
 }  // namespace
 
 // At least N consecutive bytes of the word, anywhere in it, occur in the pattern; every byte
 // counts, spaces included, and the pattern's space and digit belong to the set as well. N is the
 // pattern's last byte minus '0' (a run of 10 or more when it is a letter, none needed when it is
 // a byte below '0' or there is none); a byte of 128 or above reads by its unsigned value.
-void MatchStack(const char* word, const char* pattern) {
-  const ByteSet set(pattern);
-  const long runLength = set.Last() < 0 ? 0 : set.Last() - '0';
+void MatchStack(const char* word, const char* pattern) { MatchStack(word, StackPattern(pattern)); }
+
+void MatchStack(const char* word, const StackPattern& pattern) {
   // The longest run decides; computed without branches, as set and non-set bytes alternate
   // unpredictably in ordinary words.
   std::uint64_t run = 0;
   std::uint64_t longest = 0;
   for (const char* w = word; *w != '\0'; ++w) {
-    run = (run + 1) & set.Mask(*w);
+    run = (run + 1) & pattern.set.Mask(*w);
     longest = std::max(longest, run);
   }
-  if (runLength <= 0 || longest >= static_cast<std::uint64_t>(runLength)) matchState.matched = 1;
+  if (pattern.runLength <= 0 || longest >= static_cast<std::uint64_t>(pattern.runLength)) {
+    matchState.matched = 1;
+  }
 }
 
 // The product of the letter values of the word, up to its first non-word character, equals

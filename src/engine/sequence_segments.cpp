@@ -1,65 +1,8 @@
 #include "engine/sequence_segments.h"
 
-#include <bit>
-#include <cstring>
+#include "engine/word_bytes.h"
 
 namespace kwintel {
-
-namespace {
-
-// Bit 7 of each byte of x that ends a sequence word (below 32 or 128 and above); bytes never carry
-// into each other.
-std::uint64_t WordEndBytes(std::uint64_t x) {
-  constexpr std::uint64_t kLowSeven = 0x7F7F7F7F7F7F7F7F;
-  constexpr std::uint64_t kHigh = 0x8080808080808080;
-  constexpr std::uint64_t kToThirtyTwo = 0x6060606060606060;  // 32 + 96 sets bit 7
-  const std::uint64_t atLeastThirtyTwo = (x & kLowSeven) + kToThirtyTwo;
-  return (x | ~atLeastThirtyTwo) & kHigh;
-}
-
-template <typename Unsigned>
-std::uint64_t Load(const char* at) {
-  Unsigned value;
-  std::memcpy(&value, at, sizeof value);
-  return value;
-}
-
-// The offset of the first byte among the `length` at `word` that ends a sequence word, or length.
-// Reads those bytes only, eight at a time.
-std::size_t WordEndOffset(const char* word, std::size_t length) {
-  if constexpr (std::endian::native != std::endian::little) {
-    std::size_t i = 0;
-    while (i < length && !IsSequenceWordEnd(word[i])) ++i;
-    return i;
-  }
-  std::size_t i = 0;
-  for (; i + 8 <= length; i += 8) {
-    const std::uint64_t ends = WordEndBytes(Load<std::uint64_t>(word + i));
-    if (ends != 0) return i + static_cast<std::size_t>(std::countr_zero(ends)) / 8;
-  }
-  const std::size_t left = length - i;
-  if (left == 0) return length;
-  std::uint64_t ends = 0;
-  if (length >= 8) {
-    // The last eight bytes, of which the first 8 - left were looked at already.
-    ends = WordEndBytes(Load<std::uint64_t>(word + length - 8)) >> (8 * (8 - left));
-  } else {
-    // Two loads that overlap cover 2..7 bytes; an overlapping byte is or-ed with itself.
-    std::uint64_t x = 0;
-    if (left >= 4) {
-      x = Load<std::uint32_t>(word) | Load<std::uint32_t>(word + left - 4) << (8 * (left - 4));
-    } else if (left >= 2) {
-      x = Load<std::uint16_t>(word) | Load<std::uint16_t>(word + left - 2) << (8 * (left - 2));
-    } else {
-      x = static_cast<unsigned char>(word[0]);
-    }
-    // The bytes past `left` are zeros, which would count as word ends.
-    ends = WordEndBytes(x) & ((std::uint64_t{1} << (8 * left)) - 1);
-  }
-  return ends != 0 ? i + static_cast<std::size_t>(std::countr_zero(ends)) / 8 : length;
-}
-
-}  // namespace
 
 bool SequenceSegments::UseNew(const char* pattern) {
   pattern_.assign(pattern);
