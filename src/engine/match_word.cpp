@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "engine/frequency_pattern.h"
 #include "engine/stack_pattern.h"
 
 namespace kwintel {
@@ -58,6 +59,7 @@ struct SteadyPattern {
   const char* text = nullptr;  // the address MatchWord receives; null outside a scope
   std::optional<StackPattern> stack;
   std::optional<AnagramLetters> anagram;
+  std::optional<FrequencyPattern> frequency;
 };
 SteadyPattern steady;
 
@@ -71,6 +73,8 @@ SteadyPatternScope::SteadyPatternScope(SearchType type, const char* pattern) {
     steady.stack.emplace(pattern);
   } else if (type == SearchType::Anagram) {
     steady.anagram.emplace(pattern);
+  } else if (type == SearchType::Frequency) {
+    steady.frequency.emplace(pattern);
   }
 }
 
@@ -96,6 +100,13 @@ void MatchWordOfLength(SearchType type, const char* pattern, const char* word, s
       if (pattern == steady.text && steady.stack) {
         ClearVerdict(matchState);
         MatchStack(word, *steady.stack);
+        return;
+      }
+      break;
+    case SearchType::Frequency:
+      if (pattern == steady.text && steady.frequency) {
+        ClearVerdict(matchState);
+        MatchFrequency(word, *steady.frequency);
         return;
       }
       break;

@@ -88,6 +88,7 @@ void RunSearch(MainDialog& dialog) {
 }
 
 bool PassesResultFilter(const MainDialog& dialog, std::string_view text) {
+  if (dialog.mustNotContain.empty() && dialog.mustContain.empty()) return true;
   for (const char c : dialog.mustNotContain) {
     if (text.find(c) != std::string_view::npos) return false;
   }
