@@ -9,6 +9,8 @@
 //   the next);
 // - an accepted Sequence pattern is one the matcher can read (classes closed, no '*' after '*');
 // - the Sequence verdict equals that of plain backtracking, stale letter variables included;
+// - the word-file scan's entry (MatchWordOfLength, under a SteadyPatternScope) gives MatchWord's
+//   verdict, letter variables and remainder;
 // - a type value outside 0-9 matches nothing.
 
 #include <cstdint>
@@ -75,6 +77,16 @@ void CheckType(SearchType type, std::string_view pattern,
     FUZZ_REQUIRE(preparedCopy.Unchanged(prepared));
     FUZZ_REQUIRE(wordCopy.Unchanged(word));
     FUZZ_REQUIRE(Verdict(type, preparedCopy, wordCopy) == verdict);
+    const int variables[] = {matchState.ampVar, matchState.dollarVar, matchState.caretVar};
+    const std::string remainder = matchState.remainder;
+    {
+      const SteadyPatternScope steady(type, preparedCopy.bytes.get());
+      MatchWordOfLength(type, preparedCopy.bytes.get(), wordCopy.bytes.get(),
+                        std::strlen(wordCopy.bytes.get()));
+    }
+    FUZZ_REQUIRE(matchState.matched == verdict && matchState.ampVar == variables[0] &&
+                 matchState.dollarVar == variables[1] && matchState.caretVar == variables[2]);
+    if (verdict == 1) FUZZ_REQUIRE(matchState.remainder == remainder);
     // A NUL inside the pattern cuts it short of what preparation checked; the engine must merely
     // survive that, so the comparison is left out.
     if (type == SearchType::Sequence && referenceBudget > 0 && prepared.size() == text.size()) {
