@@ -40,7 +40,10 @@ bool WordFile::Open(const std::string& path) {
   }
   if (!buffer_) {
     const std::size_t capacity = std::min(kBlockBytes, maxLineBytes_) + 1;
-    buffer_.reset(new (std::nothrow) char[capacity + kChunk]());
+    // Not cleared: a fresh page costs when it is first written, and a small file would pay for
+    // the whole block. The bytes past end_ that a line-end scan reads, padding included, are
+    // masked off whatever they hold.
+    buffer_.reset(new (std::nothrow) char[capacity + kChunk]);
     if (!buffer_) {
       ::close(fd);
       return false;
@@ -156,7 +159,7 @@ bool WordFile::Grow() {
   const std::size_t limit = maxLineBytes_ + 1;
   const std::size_t wanted = capacity_ > limit / 2 ? limit : capacity_ * 2;
   if (wanted <= capacity_) return false;
-  std::unique_ptr<char[]> bigger(new (std::nothrow) char[wanted + kChunk]());
+  std::unique_ptr<char[]> bigger(new (std::nothrow) char[wanted + kChunk]);
   if (!bigger) return false;
   std::memcpy(bigger.get(), buffer_.get(), end_);
   buffer_ = std::move(bigger);
