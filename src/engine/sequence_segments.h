@@ -29,9 +29,11 @@ class SequenceSegments {
 
   // Makes `pattern` the current one and promises that, until Distrust(), the text at that address
   // does not change, so that Use() knows it by its address instead of comparing it at every word.
-  void Trust(const char* pattern) {
-    Use(pattern);
+  // Returns what Use() returns.
+  bool Trust(const char* pattern) {
+    const bool usable = Use(pattern);
     trusted_ = pattern;
+    return usable;
   }
   void Distrust() { trusted_ = nullptr; }
 

@@ -36,6 +36,7 @@ std::string RandomPattern(SearchType type, std::mt19937& random) {
   const int letters = 1 + below(5);
   switch (type) {
     case SearchType::Sequence:
+      if (below(3) == 0) pattern += '-';
       for (int i = 0; i < letters; ++i) pattern += "RO*.S/&["[below(8)];
       if (pattern.find('[') != std::string::npos) pattern += "AE]";
       break;
