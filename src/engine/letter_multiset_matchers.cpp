@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/byte_set.h"
 #include "engine/match_word.h"
 #include "engine/word_character.h"
 
@@ -129,6 +130,12 @@ void MatchSubset(const char* word, const char* pattern) {
 void MatchSet(const char* word, const char* pattern) {
   for (const char* w = word; IsWordCharacter(*w); ++w)
     if (std::strchr(pattern, *w) == nullptr) return;
+  matchState.matched = 1;
+}
+
+void MatchSet(const char* word, const ByteSet& pattern) {
+  for (const char* w = word; IsWordCharacter(*w); ++w)
+    if (pattern.Mask(*w) == 0) return;
   matchState.matched = 1;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "engine/byte_set.h"
 #include "engine/frequency_pattern.h"
 #include "engine/stack_pattern.h"
 
@@ -61,6 +62,7 @@ struct SteadyPattern {
   const SequenceSegments* segments = nullptr;
   bool negated = false;
   std::optional<StackPattern> stack;
+  std::optional<ByteSet> set;
   std::optional<AnagramLetters> anagram;
   std::optional<FrequencyPattern> frequency;
 };
@@ -76,6 +78,8 @@ SteadyPatternScope::SteadyPatternScope(SearchType type, const char* pattern) {
     if (segments.Trust(steady.negated ? pattern + 1 : pattern)) steady.segments = &segments;
   } else if (type == SearchType::Stack) {
     steady.stack.emplace(pattern);
+  } else if (type == SearchType::Set) {
+    steady.set.emplace(pattern);
   } else if (type == SearchType::Anagram) {
     steady.anagram.emplace(pattern);
   } else if (type == SearchType::Frequency) {
@@ -110,6 +114,13 @@ void MatchWordOfLength(SearchType type, const char* pattern, const char* word, s
       if (pattern == steady.text && steady.stack) {
         ClearVerdict(matchState);
         MatchStack(word, *steady.stack);
+        return;
+      }
+      break;
+    case SearchType::Set:
+      if (pattern == steady.text && steady.set) {
+        ClearVerdict(matchState);
+        MatchSet(word, *steady.set);
         return;
       }
       break;

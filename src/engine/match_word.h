@@ -20,8 +20,8 @@ void MatchWordOfLength(SearchType type, const char* pattern, const char* word, s
 // For the lifetime of the scope, the text at `pattern` is the same at every MatchWordOfLength of
 // `type` with that address: a scan over a word file says so once, and the matchers then work the
 // pattern out once (the sequence matcher knows it by its address instead of comparing it with the
-// last one at every word; Stack keeps its set of bytes, Frequency its digits, Anagram the letters it
-// asks for). Scopes do not nest; the text must not
+// last one at every word; Stack and Set keep their sets of bytes, Frequency its digits, Anagram the
+// letters it asks for). Scopes do not nest; the text must not
 // change while one lives.
 class SteadyPatternScope {
  public:
