@@ -58,6 +58,7 @@ struct AnagramLetters {
 // What a SteadyPatternScope has worked out of its pattern.
 struct SteadyPattern {
   const char* text = nullptr;  // the address MatchWord receives; null outside a scope
+  SearchType type = SearchType::Sequence;
   // A Sequence pattern without letter variables, decided by its pieces alone.
   const SequenceSegments* segments = nullptr;
   bool negated = false;
@@ -72,6 +73,7 @@ SteadyPattern steady;
 
 SteadyPatternScope::SteadyPatternScope(SearchType type, const char* pattern) {
   steady.text = pattern;
+  steady.type = type;
   if (type == SearchType::Sequence) {
     SequenceSegments& segments = matchState.sequenceMemory.segments;
     steady.negated = pattern[0] == '-';
@@ -93,48 +95,36 @@ SteadyPatternScope::~SteadyPatternScope() {
 }
 
 void MatchWordOfLength(SearchType type, const char* pattern, const char* word, std::size_t length) {
-  switch (type) {
-    case SearchType::Sequence:
-      ClearVerdict(matchState);
-      if (pattern == steady.text && steady.segments != nullptr) {
-        // What MatchSequenceOrNot would come to, without its calls: most words fail at once.
-        matchState.matched = steady.segments->Match(word, length) ^ (steady.negated ? 1 : 0);
-      } else {
-        MatchSequenceOrNot(word, pattern, length);
-      }
+  ClearVerdict(matchState);
+  // At most one of the worked-out forms is set: the one of the scope's type.
+  if (pattern == steady.text && type == steady.type) {
+    if (steady.segments != nullptr) {
+      // What MatchSequenceOrNot would come to, without its calls: most words fail at once.
+      matchState.matched = steady.segments->Match(word, length) ^ (steady.negated ? 1 : 0);
       return;
-    case SearchType::Anagram:
-      if (pattern == steady.text && steady.anagram && !steady.anagram->MayMatch(word, length)) {
-        ClearVerdict(matchState);
-        matchState.remainder.clear();  // as MatchAnagram leaves it on a word it refuses
-        return;
-      }
-      break;
-    case SearchType::Stack:
-      if (pattern == steady.text && steady.stack) {
-        ClearVerdict(matchState);
-        MatchStack(word, *steady.stack);
-        return;
-      }
-      break;
-    case SearchType::Set:
-      if (pattern == steady.text && steady.set) {
-        ClearVerdict(matchState);
-        MatchSet(word, *steady.set);
-        return;
-      }
-      break;
-    case SearchType::Frequency:
-      if (pattern == steady.text && steady.frequency) {
-        ClearVerdict(matchState);
-        MatchFrequency(word, *steady.frequency);
-        return;
-      }
-      break;
-    default:
-      break;
+    }
+    if (steady.stack) {
+      MatchStack(word, *steady.stack);
+      return;
+    }
+    if (steady.set) {
+      MatchSet(word, *steady.set);
+      return;
+    }
+    if (steady.frequency) {
+      MatchFrequency(word, *steady.frequency);
+      return;
+    }
+    if (steady.anagram && !steady.anagram->MayMatch(word, length)) {
+      matchState.remainder.clear();  // as MatchAnagram leaves it on a word it refuses
+      return;
+    }
   }
-  MatchWord(type, pattern, word);
+  if (type == SearchType::Sequence) {
+    MatchSequenceOrNot(word, pattern, length);
+  } else {
+    MatchWord(type, pattern, word);
+  }
 }
 
 void MatchWord(SearchType type, const char* pattern, const char* word) {

@@ -16,12 +16,19 @@ void AppendLengthPrefix(int length, std::string& line) {
   line += ". ";
 }
 
+// Whether the found word's line carries the remainder: only these types decorate, and only with
+// a remainder left.
+bool Decorated(SearchType type) {
+  return !matchState.remainder.empty() && (type == SearchType::Anagram || type == SearchType::Subset ||
+                                           type == SearchType::AnagramMinusOne);
+}
+
 }  // namespace
 
 void BuildResultLine(SearchType type, std::string_view word, std::string& line) {
   line.assign(word);
   const std::string& remainder = matchState.remainder;
-  if (!remainder.empty()) {
+  if (Decorated(type)) {
     switch (type) {
       case SearchType::Anagram:
         line += " - ";
@@ -46,10 +53,7 @@ void BuildResultLine(SearchType type, std::string_view word, std::string& line) 
 }
 
 std::string_view ResultLineText(SearchType type, std::string_view word, std::string& buffer) {
-  const bool decorated = !matchState.remainder.empty() &&
-                         (type == SearchType::Anagram || type == SearchType::Subset ||
-                          type == SearchType::AnagramMinusOne);
-  if (!decorated && upperCaseMode) return word;
+  if (!Decorated(type) && upperCaseMode) return word;
   BuildResultLine(type, word, buffer);
   return buffer;
 }
