@@ -69,12 +69,14 @@ void RunSearch(MainDialog& dialog) {
   const int minLength = std::clamp(prepared.minLength, kMinWordLength, kMaxWordLength);
   const int maxLength = std::clamp(prepared.maxLength, minLength, kMaxWordLength);
   const WordFilePaths paths = FindWordFiles(wordFilePrefix);
-  WordFile file;
+  // A regular file that cannot be read adds its size here and is skipped below; a search that
+  // runs to its end sets the bar to 100 all the same.
   for (int length = minLength; length <= maxLength; ++length) {
-    if (!request.LengthSelected(length) || !file.Open(paths[length - kMinWordLength])) continue;
-    searchRunState.bytesTotal += file.Size();
-    file.Close();
+    if (!request.LengthSelected(length)) continue;
+    const std::int64_t size = WordFile::RegularFileSize(paths[length - kMinWordLength]);
+    if (size > 0) searchRunState.bytesTotal += size;
   }
+  WordFile file;
   for (int length = minLength; length <= maxLength; ++length) {
     if (searchRunState.stopRequested) break;
     if (!request.LengthSelected(length) || !file.Open(paths[length - kMinWordLength])) continue;

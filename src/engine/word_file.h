@@ -32,6 +32,10 @@ class WordFile {
   bool Open(const std::string& path);
   void Close();
 
+  // Size in bytes of the regular file at `path`, without opening it; -1 when there is none. The
+  // search sums the sizes for its progress bar first: one call a file instead of three.
+  static std::int64_t RegularFileSize(const std::string& path);
+
   // Size in bytes when the file was opened.
   std::int64_t Size() const { return size_; }
   // Bytes of the file taken by the lines handed out so far, line ends included.
