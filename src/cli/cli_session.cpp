@@ -1,12 +1,13 @@
 #include "cli/cli_session.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <csignal>
 #include <cstring>
 
 #include "cli/headless_result_list.h"
 #include "cli/interrupt_signal.h"
+#include "cli/streaming_result_list.h"
+#include "cli/utf8_line_writer.h"
 #include "results/result_file.h"
 #include "shell/command_table.h"
 #include "shell/control_ids.h"
@@ -22,22 +23,17 @@ namespace {
 constexpr const char* kProgramName = "kwintel-cli";
 constexpr int kListRoom = 1 << 19;  // more lines than a word list of half a million words gives
 
-// The in-memory dialog with the headless result list in place of the list box.
+// The in-memory dialog with a headless result list in place of the list box: the streaming one
+// when it is set, else the one that keeps its lines.
 class HeadlessView : public MemoryView {
  public:
-  ResultList& Results() override { return list; }
-  HeadlessResultList list;
-};
-
-void AppendUtf8Line(std::string& buffer, std::string_view line) {
-  // Most lines are plain ASCII, which is UTF-8 already.
-  if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; })) {
-    buffer += line;
-  } else {
-    buffer += Cp1252ToUtf8(line);
+  ResultList& Results() override {
+    if (streaming != nullptr) return *streaming;
+    return list;
   }
-  buffer += '\n';
-}
+  HeadlessResultList list;
+  StreamingResultList* streaming = nullptr;
+};
 
 class Session {
  public:
@@ -55,6 +51,12 @@ class Session {
     if (!options_.wordsPrefix && Stopped()) return kExitMessage;
     view_.messages.clear();
 
+    // Without an action or a result file, nothing reads the lines after the search: they go out
+    // as they are found. Without "Vorige" the search need not keep its copy of them either.
+    if (options_.actions.empty() && !options_.outputFile) view_.streaming = &streamingList_;
+    dialog_.keepsResultBackup =
+        std::any_of(options_.actions.begin(), options_.actions.end(),
+                    [](const CliAction& action) { return action.kind == CliAction::Kind::Restore; });
     FillForm();
     if (options_.wordsPrefix) {
       // "&Kies bestand..." with a file of the set: the chooser cuts its length and extension
@@ -109,8 +111,8 @@ class Session {
     // Room for the lines at once spares the list and the search's copy of them their growth,
     // which a large result would otherwise pay several times over.
     const auto room = static_cast<std::size_t>(std::min(options_.maxResults, kListRoom));
-    dialog_.resultBackup.reserve(room);
-    view_.list.Reserve(room + 1);
+    if (dialog_.keepsResultBackup) dialog_.resultBackup.reserve(room);
+    if (view_.streaming == nullptr) view_.list.Reserve(room + 1);
     view_.SetText(ids::kMetFilter, options_.mustContain);
     view_.SetText(ids::kZonderFilter, options_.mustNotContain);
     if (options_.showLength) Press(ids::kMetLengte);
@@ -140,31 +142,23 @@ class Session {
     std::fprintf(err_, "%s: %s\n", Cp1252ToUtf8(caption).c_str(), Cp1252ToUtf8(text).c_str());
   }
 
+  // Writes out the list (the streamed one has gone out already) and reports a failed write.
   bool PrintList() {
-    constexpr std::size_t kChunk = 1 << 16;
-    std::string buffer;
-    buffer.reserve(kChunk + 256);
-    bool written = true;
-    for (int i = 0; i < view_.list.Count(); ++i) {
-      AppendUtf8Line(buffer, view_.list.View(i));
-      if (buffer.size() >= kChunk) {
-        written = written && std::fwrite(buffer.data(), 1, buffer.size(), out_) == buffer.size();
-        buffer.clear();
-      }
+    if (view_.streaming == nullptr) {
+      for (int i = 0; i < view_.list.Count(); ++i) writer_.Write(view_.list.View(i));
     }
-    written = written && std::fwrite(buffer.data(), 1, buffer.size(), out_) == buffer.size();
-    if (std::fflush(out_) != 0) written = false;
-    if (!written) {
-      std::fprintf(err_, "%s: kan niet naar standaarduitvoer schrijven: %s\n", kProgramName,
-                   std::strerror(errno));
-    }
-    return written;
+    if (writer_.Finish()) return true;
+    std::fprintf(err_, "%s: kan niet naar standaarduitvoer schrijven: %s\n", kProgramName,
+                 std::strerror(writer_.Error()));
+    return false;
   }
 
   const CliOptions& options_;
   std::FILE* out_;
   std::FILE* err_;
   const long testPump_;
+  Utf8LineWriter writer_{out_};
+  StreamingResultList streamingList_{writer_};
   HeadlessView view_;
   MemoryPlatform platform_;
   MainDialog dialog_{view_, platform_};

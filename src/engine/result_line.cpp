@@ -73,7 +73,7 @@ std::optional<std::string_view> AppendResultLine(MainDialog& dialog, std::string
     line = buffer;
   }
   dialog.view.Results().Append(line);
-  if (keep) dialog.resultBackup.push_back(line);
+  if (keep && dialog.keepsResultBackup) dialog.resultBackup.push_back(line);
   ++searchRunState.resultCount;
   return line;
 }

@@ -19,7 +19,8 @@ bool PassesResultFilter(const MainDialog& dialog, std::string_view text);
 
 // Adds a result line: the length prefix "%2d. " when "Met lengte" is on; dropped (not shown, not
 // counted) when "IJ één letter" is on and the line holds "IJ" or "ij"; otherwise appended to the
-// list, to resultBackup when keep is set, and counted in searchRunState.resultCount.
+// list, to resultBackup when keep is set (and the dialog keeps a backup), and counted in
+// searchRunState.resultCount.
 void AddResultLine(MainDialog& dialog, std::string_view text, int length, bool keep);
 
 // Lets the front end handle pending input (the view's pump).

@@ -35,6 +35,10 @@ struct MainDialog {
   // Above 0: the maximum number of results in place of the max-results radios, which offer only
   // 100, 500, 1000 and 15000 (kwintel-cli's --max and the benchmarks take any number).
   int maxResultsOverride = 0;
+
+  // Whether a search keeps its lines in resultBackup for "Vorige". A front end that will not
+  // restore (kwintel-cli without --restore) turns it off and spares every line its second copy.
+  bool keepsResultBackup = true;
 };
 
 // Marks a search or narrowing as running for its lifetime.

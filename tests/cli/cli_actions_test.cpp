@@ -92,6 +92,40 @@ TEST_F(CliActionsTest, UnwritableOutputIsAnErrorAndKeepsTheOldFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 3);
 }
 
+// A search alone writes its lines as it finds them; with a result file, or anything else after
+// it, the list is kept first. Both must print the same.
+TEST(CliStreamingTest, ASearchAloneListsWhatAKeptListLists) {
+  TempFolder folder;
+  std::vector<std::string> words;
+  for (int i = 0; i < 30'000; ++i) {
+    words.push_back(std::string{static_cast<char>('A' + i % 26), static_cast<char>('A' + i / 26 % 26),
+                                static_cast<char>('A' + i / 676 % 26), 'S', i % 7 == 0 ? '\xC9' : 'E'});
+  }
+  folder.WriteWordFile("wl", 5, words);
+  const std::vector<std::string> search = {"-w", folder.Path() + "wl", "--keep-ij", "-m", "100000", "*S*"};
+  const ProcessResult streamed = RunProcess(search);
+  std::vector<std::string> keeping = search;
+  keeping.insert(keeping.end(), {"-o", folder.Path() + "lijst.txt"});
+  const ProcessResult kept = RunProcess(keeping);
+  ASSERT_EQ(streamed.status, 0) << streamed.err;
+  ASSERT_EQ(kept.status, 0) << kept.err;
+  EXPECT_EQ(streamed.out.size(), kept.out.size());
+  EXPECT_TRUE(streamed.out == kept.out);
+  EXPECT_EQ(streamed.Lines().back(), "Totaal: 30000");
+  EXPECT_EQ(streamed.Lines()[7], "HAAS\xC3\x89");
+}
+
+TEST_F(CliActionsTest, AFullStandardOutputIsAnErrorWithOrWithoutAKeptList) {
+  for (const std::vector<std::string>& arguments : {std::vector<std::string>{"..."},
+                                                     std::vector<std::string>{"...", "--sort"}}) {
+    ProcessSetup full;
+    full.stdoutPath = "/dev/full";
+    const ProcessResult run = Run(arguments, full);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "kwintel-cli: kan niet naar standaarduitvoer schrijven: No space left on device\n");
+  }
+}
+
 TEST_F(CliActionsTest, NothingIsWrittenWhenAStepStops) {
   const ProcessResult run =
       Run({"...", "--narrow", "Frequentie:1", "-o", folder_.Path() + "lijst.txt"});

@@ -174,6 +174,16 @@ TEST_F(RunSearchTest, AddsLinesByTheIjRuleAndTheCaseMode) {
   EXPECT_EQ(ListLines(), (Lines{"roosten - ten", "Totaal: 1"}));
 }
 
+TEST_F(RunSearchTest, AFrontEndThatNeverRestoresKeepsNoBackup) {
+  WriteWords(3, "ZEN\nBAK\n");
+  Search("...");
+  ASSERT_EQ(dialog.resultBackup.size(), 2u);
+  dialog.keepsResultBackup = false;
+  Search("Z..");
+  EXPECT_EQ(ListLines(), (Lines{"ZEN", "Totaal: 1"}));
+  EXPECT_TRUE(dialog.resultBackup.empty()) << "nor the lines of the search before";
+}
+
 struct SummaryRow {
   SearchType type;
   const char* pattern;
