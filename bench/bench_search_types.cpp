@@ -6,6 +6,8 @@
 //   <case>/matcher     MatchWord alone over the words of the lengths the prepared pattern scans,
 //                      held in memory
 //   <case>/all_words   MatchWord alone over every word of every length, as a worst case
+//   <case>/scan_matcher the matcher as a word-file scan calls it (MatchWordOfLength with the
+//                      pattern worked out once) over the words of the scanned lengths
 //
 // Word files: KWINTEL_BIN_DIR/opentaal02.DOC ... opentaal19.DOC (build target kwintel_word_files),
 // or another set named by its prefix in the environment variable KWINTEL_WORD_PREFIX.
@@ -16,9 +18,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/engine_types.h"
@@ -40,6 +44,7 @@ using kwintel::matchState;
 struct WordSet {
   std::string bytes;
   std::vector<const char*> words;
+  std::vector<std::size_t> lengths;  // of each word, up to its NUL
   // The words of length L are words[firstOfLength[L] .. firstOfLength[L + 1]).
   std::size_t firstOfLength[kwintel::kMaxWordLength + 2] = {};
   int filesRead = 0;
@@ -71,7 +76,10 @@ WordSet LoadWords(const std::string& prefix) {
     }
     set.firstOfLength[length + 1] = starts.size();
   }
-  for (const std::size_t start : starts) set.words.push_back(set.bytes.data() + start);
+  for (const std::size_t start : starts) {
+    set.words.push_back(set.bytes.data() + start);
+    set.lengths.push_back(std::strlen(set.words.back()));
+  }
   return set;
 }
 
@@ -121,7 +129,10 @@ void RunWholeSearch(benchmark::State& state, const std::string* prefix, const Ca
   state.SetLabel(view.results.Text(view.results.Count() - 1));
 }
 
-void RunMatcher(benchmark::State& state, const WordSet* set, const Case* c, bool allWords) {
+enum class MatcherEntry { kWordsOfScannedLengths, kAllWords, kAsTheScan };
+
+void RunMatcher(benchmark::State& state, const WordSet* set, const Case* c, MatcherEntry entry) {
+  const bool allWords = entry == MatcherEntry::kAllWords;
   kwintel::PreparedPattern prepared;
   prepared.text = c->pattern;
   if (!kwintel::PrepareSearchPattern(prepared, c->type)) {
@@ -133,13 +144,25 @@ void RunMatcher(benchmark::State& state, const WordSet* set, const Case* c, bool
       allWords ? set->words.size() : set->firstOfLength[prepared.maxLength + 1];
   const char* pattern = prepared.text.c_str();
   std::int64_t matches = 0;
-  for (auto _ : state) {
-    matches = 0;
-    for (std::size_t i = first; i < last; ++i) {
-      kwintel::MatchWord(c->type, pattern, set->words[i]);
-      matches += matchState.matched;
+  if (entry == MatcherEntry::kAsTheScan) {
+    const kwintel::SteadyPatternScope steady(c->type, pattern);
+    for (auto _ : state) {
+      matches = 0;
+      for (std::size_t i = first; i < last; ++i) {
+        kwintel::MatchWordOfLength(c->type, pattern, set->words[i], set->lengths[i]);
+        matches += matchState.matched;
+      }
+      benchmark::DoNotOptimize(matches);
     }
-    benchmark::DoNotOptimize(matches);
+  } else {
+    for (auto _ : state) {
+      matches = 0;
+      for (std::size_t i = first; i < last; ++i) {
+        kwintel::MatchWord(c->type, pattern, set->words[i]);
+        matches += matchState.matched;
+      }
+      benchmark::DoNotOptimize(matches);
+    }
   }
   const auto words = static_cast<double>(last - first);
   state.counters["words"] = words;
@@ -173,10 +196,15 @@ int main(int argc, char** argv) {
                                  &wordPrefix, &c)
         ->Unit(benchmark::kMillisecond);
   }
-  for (const bool allWords : {false, true}) {
+  const std::pair<MatcherEntry, const char*> entries[] = {
+      {MatcherEntry::kWordsOfScannedLengths, "/matcher"},
+      {MatcherEntry::kAllWords, "/all_words"},
+      {MatcherEntry::kAsTheScan, "/scan_matcher"},
+  };
+  for (const auto& [entry, suffix] : entries) {
     for (const Case& c : kCases) {
-      const std::string name = std::string(c.name) + (allWords ? "/all_words" : "/matcher");
-      benchmark::RegisterBenchmark(name.c_str(), RunMatcher, &set, &c, allWords)
+      const std::string name = std::string(c.name) + suffix;
+      benchmark::RegisterBenchmark(name.c_str(), RunMatcher, &set, &c, entry)
           ->Unit(benchmark::kMillisecond);
     }
   }

@@ -5,6 +5,7 @@
 
 #include "engine/byte_set.h"
 #include "engine/frequency_pattern.h"
+#include "engine/frequency_shuffled.h"
 #include "engine/stack_pattern.h"
 
 namespace kwintel {
@@ -66,6 +67,8 @@ struct SteadyPattern {
   std::optional<ByteSet> set;
   std::optional<AnagramLetters> anagram;
   std::optional<FrequencyPattern> frequency;
+  // Frequency with '*' and digits, on a processor that takes short words whole.
+  bool shuffledFrequency = false;
 };
 SteadyPattern steady;
 
@@ -85,7 +88,9 @@ SteadyPatternScope::SteadyPatternScope(SearchType type, const char* pattern) {
   } else if (type == SearchType::Anagram) {
     steady.anagram.emplace(pattern);
   } else if (type == SearchType::Frequency) {
-    steady.frequency.emplace(pattern);
+    const FrequencyPattern& frequency = steady.frequency.emplace(pattern);
+    steady.shuffledFrequency =
+        frequency.wildcard && frequency.digits > 0 && !frequency.refused && HasShuffledFrequency();
   }
 }
 
@@ -112,6 +117,13 @@ void MatchWordOfLength(SearchType type, const char* pattern, const char* word, s
       return;
     }
     if (steady.frequency) {
+      if (steady.shuffledFrequency) {
+        const int enough = EnoughBytesOfEachCountShuffled(word, length, *steady.frequency);
+        if (enough >= 0) {
+          matchState.matched = enough;
+          return;
+        }
+      }
       MatchFrequency(word, *steady.frequency);
       return;
     }
