@@ -95,8 +95,11 @@ class LineStore {
   // memcpy, with the sizes of most lines copied inline: a call costs more than the copy. Two
   // copies of fixed size that overlap cover every size between them.
   static void CopyBytes(char* to, const char* from, std::size_t n) {
-    if (n > 16) {
+    if (n > 32) {
       std::memcpy(to, from, n);
+    } else if (n >= 16) {
+      std::memcpy(to, from, 16);
+      std::memcpy(to + n - 16, from + n - 16, 16);
     } else if (n >= 8) {
       std::memcpy(to, from, 8);
       std::memcpy(to + n - 8, from + n - 8, 8);
