@@ -1,11 +1,9 @@
 #include "engine/frequency_shuffled.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <cstring>
-
-#if defined(__x86_64__) || defined(__i386__)
+#if defined(__SSE2__)
 #include <immintrin.h>
+
+#include "engine/word_vector.h"
 #define KWINTEL_SHUFFLED_FREQUENCY 1
 #endif
 
@@ -29,42 +27,11 @@ bool HasBits(unsigned bits, int n) {
   return true;
 }
 
-// The word's first min(length, 16) bytes in their places, zeros after them; reads no other byte.
-// Loads of fixed size that overlap, as a copy of a variable size would go through memory and
-// stall the load of the vector after it.
-__attribute__((target("ssse3"))) __m128i LoadWord(const char* word, std::size_t length) {
-  const auto load8 = [](const char* at) {
-    std::uint64_t bytes;
-    std::memcpy(&bytes, at, 8);
-    return bytes;
-  };
-  const auto load4 = [](const char* at) {
-    std::uint32_t bytes;
-    std::memcpy(&bytes, at, 4);
-    return std::uint64_t{bytes};
-  };
-  const auto byte = [](const char* at) { return std::uint64_t{static_cast<unsigned char>(*at)}; };
-  if (length >= 16) return _mm_loadu_si128(reinterpret_cast<const __m128i*>(word));
-  std::uint64_t low = 0;
-  std::uint64_t high = 0;
-  if (length > 8) {
-    low = load8(word);
-    high = load8(word + length - 8) >> (8 * (16 - length));
-  } else if (length == 8) {
-    low = load8(word);
-  } else if (length >= 4) {
-    low = load4(word) | load4(word + length - 4) << (8 * (length - 4));
-  } else if (length > 0) {
-    low = byte(word) | byte(word + length / 2) << (8 * (length / 2)) | byte(word + length - 1) << (8 * (length - 1));
-  }
-  return _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
-}
-
 }  // namespace
 
 __attribute__((target("ssse3"))) int EnoughBytesOfEachCountShuffled(const char* word, std::size_t length,
                                                                     const FrequencyPattern& pattern) {
-  __m128i w = LoadWord(word, length);
+  __m128i w = LoadWordBytes16(word, length);
   // Signed, the bytes below 32 are the control bytes (the zeros past a short word too) and those
   // of 128 and above.
   const unsigned ends = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(w, _mm_set1_epi8(32))));

@@ -101,6 +101,44 @@ TEST(MatchWordOfLengthTest, EveryTypeGivesMatchWordsVerdict) {
   }
 }
 
+// The Anagram scan refuses words before pairing by counting the pattern's letters in the word
+// whole; it must never refuse one the pairing takes: repeated letters, more distinct letters than
+// it counts, words of every length around 16 bytes, bytes past a word end.
+TEST(MatchWordOfLengthTest, AnagramWordsOfEveryLengthAroundSixteenBytes) {
+  std::mt19937 random(4096);
+  const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  static const char kLetters[] = "ROSTEKANBLMP";
+  static const char kWordCharacters[] = "ROSTEKANBLMPROSE \xC9\x01";
+  int matches = 0;
+  for (int p = 0; p < 400; ++p) {
+    std::string pattern;
+    const int letters = 1 + below(12);
+    const int alphabet = below(2) == 0 ? 4 : 12;
+    for (int i = 0; i < letters; ++i) pattern += kLetters[below(alphabet)];
+    if (below(4) == 0) pattern += "-T";
+    const SteadyPatternScope steady(SearchType::Anagram, pattern.c_str());
+    for (int length = 0; length <= 20; ++length) {
+      for (int w = 0; w < 4; ++w) {
+        std::string word;
+        for (int c = 0; c < length; ++c) word += kWordCharacters[below(below(5) == 0 ? 20 : alphabet)];
+        // Often a shuffle of the pattern's letters with a few more, so that many words match.
+        if (below(2) == 0 && length >= letters) {
+          word = pattern.substr(0, pattern.find('-')) + word.substr(static_cast<std::size_t>(letters));
+          std::shuffle(word.begin(), word.end(), random);
+        }
+        MatchWord(SearchType::Anagram, pattern.c_str(), word.c_str());
+        const Verdict expected = Take();
+        const std::unique_ptr<char[]> exact(new char[word.size() + 1]);
+        std::copy(word.c_str(), word.c_str() + word.size() + 1, exact.get());
+        MatchWordOfLength(SearchType::Anagram, pattern.c_str(), exact.get(), word.size());
+        ASSERT_EQ(Take(), expected) << "pattern «" << pattern << "» word «" << word << "»";
+        matches += expected.matched;
+      }
+    }
+  }
+  EXPECT_GT(matches, 1'000);
+}
+
 TEST(MatchWordOfLengthTest, AStackPatternIsWorkedOutAgainOutsideItsScope) {
   std::string pattern = "RS 2";
   {
