@@ -6,7 +6,7 @@
 
 #include "engine/byte_set.h"
 #include "engine/frequency_pattern.h"
-#include "engine/frequency_shuffled.h"
+#include "engine/frequency_whole_word.h"
 #include "engine/stack_pattern.h"
 #include "engine/word_vector.h"
 
@@ -105,7 +105,7 @@ struct SteadyPattern {
   std::optional<AnagramLetters> anagram;
   std::optional<FrequencyPattern> frequency;
   // Frequency with '*' and digits, on a processor that takes short words whole.
-  bool shuffledFrequency = false;
+  bool wholeWordFrequency = false;
 };
 SteadyPattern steady;
 
@@ -126,8 +126,8 @@ SteadyPatternScope::SteadyPatternScope(SearchType type, const char* pattern) {
     steady.anagram.emplace(pattern);
   } else if (type == SearchType::Frequency) {
     const FrequencyPattern& frequency = steady.frequency.emplace(pattern);
-    steady.shuffledFrequency =
-        frequency.wildcard && frequency.digits > 0 && !frequency.refused && HasShuffledFrequency();
+    steady.wholeWordFrequency =
+        frequency.wildcard && frequency.digits > 0 && !frequency.refused && HasWholeWordFrequency();
   }
 }
 
@@ -154,8 +154,8 @@ void MatchWordOfLength(SearchType type, const char* pattern, const char* word, s
       return;
     }
     if (steady.frequency) {
-      if (steady.shuffledFrequency) {
-        const int enough = EnoughBytesOfEachCountShuffled(word, length, *steady.frequency);
+      if (steady.wholeWordFrequency) {
+        const int enough = EnoughBytesOfEachCountWhole(word, length, *steady.frequency);
         if (enough >= 0) {
           matchState.matched = enough;
           return;

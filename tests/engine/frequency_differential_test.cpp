@@ -12,7 +12,7 @@
 
 #include "engine/engine_types.h"
 #include "engine/frequency_pattern.h"
-#include "engine/frequency_shuffled.h"
+#include "engine/frequency_whole_word.h"
 #include "engine/match_word.h"
 
 namespace kwintel {
@@ -99,11 +99,11 @@ TEST(FrequencyDifferentialTest, EveryDigitWithItsWildcard) {
 // form. Each word sits in a heap block of exactly its length, so the sanitizer build catches a read
 // past it.
 TEST(FrequencyDifferentialTest, ShortWordsTakenWholeGiveThePlainPairing) {
-  if (!HasShuffledFrequency()) GTEST_SKIP() << "this processor has no byte shuffles";
+  if (!HasWholeWordFrequency()) GTEST_SKIP() << "this processor has no AVX2";
   std::mt19937 random(6021);
   const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
   static const char kDigits[] = "1122233459";
-  // Bytes after a word end still sit in the 16 bytes taken, and must not be counted.
+  // Bytes after a word end still sit in the 32 bytes taken, and must not be counted.
   static const char kWordCharacters[] = {'A', 'B', 'A', 'B', 'C', 'D', ' ', '\x7F', '\xC9', '\x1F', '\0'};
   int decided = 0;
   int matches = 0;
@@ -114,14 +114,14 @@ TEST(FrequencyDifferentialTest, ShortWordsTakenWholeGiveThePlainPairing) {
       pattern.insert(pattern.begin() + below(static_cast<int>(pattern.size()) + 1), kDigits[below(10)]);
     }
     const FrequencyPattern prepared(pattern.c_str());
-    const int length = below(21);
+    const int length = below(4) == 0 ? below(41) : below(17);
     const int alphabet = below(3) == 0 ? 11 : 4;
     std::string word;
     for (int k = 0; k < length; ++k) word += kWordCharacters[below(alphabet)];
     const std::vector<char> exact(word.begin(), word.end());
-    const int verdict = EnoughBytesOfEachCountShuffled(exact.data(), exact.size(), prepared);
+    const int verdict = EnoughBytesOfEachCountWhole(exact.data(), exact.size(), prepared);
     const bool mayCountMore =
-        word.size() > 16 && std::all_of(word.begin(), word.begin() + 16, [](char c) {
+        word.size() > 32 && std::all_of(word.begin(), word.begin() + 32, [](char c) {
           return static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x80;
         });
     if (mayCountMore) {
@@ -139,7 +139,7 @@ TEST(FrequencyDifferentialTest, ShortWordsTakenWholeGiveThePlainPairing) {
 }
 
 TEST(FrequencyDifferentialTest, ShortWordsAtTheEdgesOfTheirCounts) {
-  if (!HasShuffledFrequency()) GTEST_SKIP() << "this processor has no byte shuffles";
+  if (!HasWholeWordFrequency()) GTEST_SKIP() << "this processor has no AVX2";
   struct Row {
     std::string word;
     const char* pattern;
@@ -155,12 +155,16 @@ TEST(FrequencyDifferentialTest, ShortWordsAtTheEdgesOfTheirCounts) {
       {"AB\tAB", "11*", 1},
       {"ABCDEFGHIJKLMNOP", "1111111111111111*", 1},
       {"ABCDEFGHIJKLMNOA", "1111111111111111*", 0},
-      {"ABCDEFGHIJKLMNOP" "Q", "1*", -1},         // a 17th byte may count: not decided here
-      {"ABCDEFGHIJKLMNO\xC9" "Q", "1*", 1},      // ... unless the word ends within 16
+      {std::string(16, 'A') + std::string(16, 'B'), "2*", 0},  // 16 of each: no count fits in a byte's width
+      {std::string(15, 'A') + std::string(17, 'B'), "2*", 0},
+      {std::string(30, 'A') + "BB", "2*", 1},   // the 2 in the last two places of 32
+      {std::string(32, 'A') + "BB", "2*", -1},  // a 33rd byte may count: not decided here
+      {std::string(31, 'A') + "\xC9" "BB", "1*", 0},  // ... unless the word ends within 32
+      {std::string(30, 'B') + "A\x01" "A", "1*", 1},  // bytes after a control byte in the 32 do not count
   };
   for (const Row& row : rows) {
     const std::vector<char> exact(row.word.begin(), row.word.end());
-    EXPECT_EQ(EnoughBytesOfEachCountShuffled(exact.data(), exact.size(), FrequencyPattern(row.pattern)),
+    EXPECT_EQ(EnoughBytesOfEachCountWhole(exact.data(), exact.size(), FrequencyPattern(row.pattern)),
               row.verdict)
         << "pattern «" << row.pattern << "» word «" << row.word << "»";
   }

@@ -1,0 +1,66 @@
+#include "engine/frequency_whole_word.h"
+
+#if defined(__SSE2__)
+#include <immintrin.h>
+
+#include "engine/word_vector.h"
+#define KWINTEL_WHOLE_WORD_FREQUENCY 1
+#endif
+
+namespace kwintel {
+
+#if defined(KWINTEL_WHOLE_WORD_FREQUENCY)
+
+bool HasWholeWordFrequency() {
+  static const bool has = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
+  return has;
+}
+
+__attribute__((target("avx2,popcnt"))) int EnoughBytesOfEachCountWhole(const char* word, std::size_t length,
+                                                                       const FrequencyPattern& pattern) {
+  __m256i w;
+  if (length >= 32) {
+    w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(word));
+  } else {
+    const __m128i high = length > 16 ? LoadWordBytes16(word + 16, length - 16) : _mm_setzero_si128();
+    w = _mm256_set_m128i(high, LoadWordBytes16(word, length));
+  }
+  // Signed, the bytes below 32 are the control bytes (the zeros past a short word too) and those
+  // of 128 and above.
+  const auto ends = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(_mm256_set1_epi8(32), w)));
+  if (ends == 0 && length > 32) return -1;
+  const int counted = ends == 0 ? 32 : __builtin_ctz(ends);
+  // In place of every byte that does not count: a byte of 128 or above, different at each place,
+  // which equals no counted byte.
+  const __m256i places = _mm256_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
+                                          20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31);
+  const __m256i fillers = _mm256_or_si256(places, _mm256_set1_epi8(static_cast<char>(0x80)));
+  const __m256i keep = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(counted)), places);
+  w = _mm256_blendv_epi8(fillers, w, keep);
+
+  // Byte i of `counts`: how many counted bytes equal byte i, itself included.
+  __m256i counts = _mm256_setzero_si256();
+  for (int j = 0; j < counted; ++j) {
+    counts = _mm256_sub_epi8(counts, _mm256_cmpeq_epi8(w, _mm256_set1_epi8(word[j])));
+  }
+
+  // A byte occurring v times gives v places with count v.
+  const unsigned countedPlaces = counted == 32 ? ~0u : (1u << counted) - 1;
+  for (int v = 1; v <= pattern.highestDigit; ++v) {
+    if (pattern.unusedDigits[v] == 0) continue;
+    const auto withCount = static_cast<unsigned>(
+        _mm256_movemask_epi8(_mm256_cmpeq_epi8(counts, _mm256_set1_epi8(static_cast<char>(v)))));
+    if (__builtin_popcount(withCount & countedPlaces) < v * pattern.unusedDigits[v]) return 0;
+  }
+  return 1;
+}
+
+#else
+
+bool HasWholeWordFrequency() { return false; }
+
+int EnoughBytesOfEachCountWhole(const char*, std::size_t, const FrequencyPattern&) { return -1; }
+
+#endif
+
+}  // namespace kwintel
