@@ -89,8 +89,7 @@ void RunSearch(MainDialog& dialog) {
   results.Append(SummaryLine(results.Count(), request.type, prepared));
 }
 
-bool PassesResultFilter(const MainDialog& dialog, std::string_view text) {
-  if (dialog.mustNotContain.empty() && dialog.mustContain.empty()) return true;
+bool PassesSetResultFilter(const MainDialog& dialog, std::string_view text) {
   for (const char c : dialog.mustNotContain) {
     if (text.find(c) != std::string_view::npos) return false;
   }

@@ -14,8 +14,12 @@ namespace kwintel {
 void RunSearch(MainDialog& dialog);
 
 // Whether a word passes "Zonder:" (no character of it occurs) and "Met:" (every character of it
-// occurs), both taken from the dialog members; byte-wise, case-sensitive.
-bool PassesResultFilter(const MainDialog& dialog, std::string_view text);
+// occurs), both taken from the dialog members; byte-wise, case-sensitive. Inline for the usual
+// case of no filter, which the scan asks about at every found word.
+bool PassesSetResultFilter(const MainDialog& dialog, std::string_view text);
+inline bool PassesResultFilter(const MainDialog& dialog, std::string_view text) {
+  return (dialog.mustNotContain.empty() && dialog.mustContain.empty()) || PassesSetResultFilter(dialog, text);
+}
 
 // Adds a result line: the length prefix "%2d. " when "Met lengte" is on; dropped (not shown, not
 // counted) when "IJ één letter" is on and the line holds "IJ" or "ij"; otherwise appended to the
