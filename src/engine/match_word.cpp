@@ -6,7 +6,7 @@
 
 #include "engine/byte_set.h"
 #include "engine/frequency_pattern.h"
-#include "engine/frequency_whole_word.h"
+#include "engine/whole_word_matchers.h"
 #include "engine/stack_pattern.h"
 #include "engine/word_vector.h"
 
@@ -101,10 +101,11 @@ struct SteadyPattern {
   const SequenceSegments* segments = nullptr;
   bool negated = false;
   std::optional<StackPattern> stack;
+  std::optional<NibbleByteSet> stackNibbles;  // its set, where whole words are taken
   std::optional<ByteSet> set;
   std::optional<AnagramLetters> anagram;
   std::optional<FrequencyPattern> frequency;
-  // Frequency with '*' and digits, on a processor that takes short words whole.
+  // Frequency with '*' and digits, where whole words are taken.
   bool wholeWordFrequency = false;
 };
 SteadyPattern steady;
@@ -119,7 +120,8 @@ SteadyPatternScope::SteadyPatternScope(SearchType type, const char* pattern) {
     steady.negated = pattern[0] == '-';
     if (segments.Trust(steady.negated ? pattern + 1 : pattern)) steady.segments = &segments;
   } else if (type == SearchType::Stack) {
-    steady.stack.emplace(pattern);
+    const StackPattern& stack = steady.stack.emplace(pattern);
+    if (HasWholeWordMatchers()) steady.stackNibbles.emplace(stack.set);
   } else if (type == SearchType::Set) {
     steady.set.emplace(pattern);
   } else if (type == SearchType::Anagram) {
@@ -127,7 +129,7 @@ SteadyPatternScope::SteadyPatternScope(SearchType type, const char* pattern) {
   } else if (type == SearchType::Frequency) {
     const FrequencyPattern& frequency = steady.frequency.emplace(pattern);
     steady.wholeWordFrequency =
-        frequency.wildcard && frequency.digits > 0 && !frequency.refused && HasWholeWordFrequency();
+        frequency.wildcard && frequency.digits > 0 && !frequency.refused && HasWholeWordMatchers();
   }
 }
 
@@ -146,6 +148,13 @@ void MatchWordOfLength(SearchType type, const char* pattern, const char* word, s
       return;
     }
     if (steady.stack) {
+      if (steady.stackNibbles) {
+        const int reaches = LongestRunReachesWhole(word, length, *steady.stackNibbles, steady.stack->runLength);
+        if (reaches >= 0) {
+          matchState.matched = reaches;
+          return;
+        }
+      }
       MatchStack(word, *steady.stack);
       return;
     }

@@ -12,7 +12,7 @@
 
 #include "engine/engine_types.h"
 #include "engine/frequency_pattern.h"
-#include "engine/frequency_whole_word.h"
+#include "engine/whole_word_matchers.h"
 #include "engine/match_word.h"
 
 namespace kwintel {
@@ -99,7 +99,7 @@ TEST(FrequencyDifferentialTest, EveryDigitWithItsWildcard) {
 // form. Each word sits in a heap block of exactly its length, so the sanitizer build catches a read
 // past it.
 TEST(FrequencyDifferentialTest, ShortWordsTakenWholeGiveThePlainPairing) {
-  if (!HasWholeWordFrequency()) GTEST_SKIP() << "this processor has no AVX2";
+  if (!HasWholeWordMatchers()) GTEST_SKIP() << "this processor has no AVX2";
   std::mt19937 random(6021);
   const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
   static const char kDigits[] = "1122233459";
@@ -139,7 +139,7 @@ TEST(FrequencyDifferentialTest, ShortWordsTakenWholeGiveThePlainPairing) {
 }
 
 TEST(FrequencyDifferentialTest, ShortWordsAtTheEdgesOfTheirCounts) {
-  if (!HasWholeWordFrequency()) GTEST_SKIP() << "this processor has no AVX2";
+  if (!HasWholeWordMatchers()) GTEST_SKIP() << "this processor has no AVX2";
   struct Row {
     std::string word;
     const char* pattern;

@@ -11,6 +11,8 @@
 
 #include "engine/match_word.h"
 #include "engine/prepare_search_pattern.h"
+#include "engine/stack_pattern.h"
+#include "engine/whole_word_matchers.h"
 #include "engine/word_bytes.h"
 
 namespace kwintel {
@@ -137,6 +139,47 @@ TEST(MatchWordOfLengthTest, AnagramWordsOfEveryLengthAroundSixteenBytes) {
     }
   }
   EXPECT_GT(matches, 1'000);
+}
+
+// Stack on whole words against the byte-wise run: sets with bytes of every kind (the table of
+// bytes of 128 and above included), run lengths from none to longer than any word, words of every
+// length to past 32 bytes, each in a block of exactly its size and NUL.
+TEST(MatchWordOfLengthTest, StackWordsTakenWholeGiveTheByteWiseRun) {
+  if (!HasWholeWordMatchers()) GTEST_SKIP() << "this processor has no AVX2";
+  std::mt19937 random(2718);
+  const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  static const char kBytes[] = {'B', 'C', 'D', 'A', 'E', ' ', '4', '\x7F', '\x80', '\xC9', '\xFF', '\x01', '\x1F'};
+  int decided = 0;
+  int matches = 0;
+  for (int p = 0; p < 600; ++p) {
+    std::string pattern;
+    const int size = 1 + below(6);
+    for (int k = 0; k < size; ++k) pattern += kBytes[below(sizeof kBytes)];
+    pattern += below(4) == 0 ? kBytes[below(sizeof kBytes)] : static_cast<char>('0' + below(10));
+    const StackPattern stack(pattern.c_str());
+    const NibbleByteSet nibbles(stack.set);
+    for (int w = 0; w < 40; ++w) {
+      const std::size_t length = static_cast<std::size_t>(below(4) == 0 ? below(41) : below(17));
+      std::string word;
+      const int alphabet = below(2) == 0 ? 5 : static_cast<int>(sizeof kBytes);
+      for (std::size_t c = 0; c < length; ++c) word += kBytes[below(alphabet)];
+      const std::unique_ptr<char[]> exact(new char[length + 1]);
+      std::copy(word.c_str(), word.c_str() + length + 1, exact.get());
+      matchState.matched = 0;
+      MatchStack(exact.get(), stack);
+      const int reaches = LongestRunReachesWhole(exact.get(), length, nibbles, stack.runLength);
+      if (length > 32) {
+        EXPECT_EQ(reaches, -1);
+        continue;
+      }
+      ++decided;
+      ASSERT_EQ(reaches, matchState.matched) << "pattern «" << pattern << "» word «" << word << "»";
+      matches += reaches;
+    }
+  }
+  EXPECT_GT(decided, 15'000);
+  EXPECT_GT(matches, 2'000);
+  EXPECT_LT(matches, decided - 2'000);
 }
 
 TEST(MatchWordOfLengthTest, AStackPatternIsWorkedOutAgainOutsideItsScope) {

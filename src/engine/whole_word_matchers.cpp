@@ -1,17 +1,25 @@
-#include "engine/frequency_whole_word.h"
+#include "engine/whole_word_matchers.h"
 
 #if defined(__SSE2__)
 #include <immintrin.h>
 
 #include "engine/word_vector.h"
-#define KWINTEL_WHOLE_WORD_FREQUENCY 1
+#define KWINTEL_WHOLE_WORD_MATCHERS 1
 #endif
 
 namespace kwintel {
 
-#if defined(KWINTEL_WHOLE_WORD_FREQUENCY)
+NibbleByteSet::NibbleByteSet(const ByteSet& set) {
+  for (int byte = 0; byte < 256; ++byte) {
+    if (set.Mask(static_cast<char>(byte)) == 0) continue;
+    std::uint8_t* rows = byte < 128 ? low : high;
+    rows[byte & 15] = static_cast<std::uint8_t>(rows[byte & 15] | 1u << ((byte >> 4) & 7));
+  }
+}
 
-bool HasWholeWordFrequency() {
+#if defined(KWINTEL_WHOLE_WORD_MATCHERS)
+
+bool HasWholeWordMatchers() {
   static const bool has = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
   return has;
 }
@@ -55,11 +63,40 @@ __attribute__((target("avx2,popcnt"))) int EnoughBytesOfEachCountWhole(const cha
   return 1;
 }
 
+__attribute__((target("avx2,popcnt"))) int LongestRunReachesWhole(const char* word, std::size_t length,
+                                                                  const NibbleByteSet& set, long runLength) {
+  if (length > 32) return -1;
+  if (runLength <= 0) return 1;
+  if (runLength > static_cast<long>(length)) return 0;
+  const __m128i lowHalf = LoadWordBytes16(word, length);
+  const __m128i highHalf = length > 16 ? LoadWordBytes16(word + 16, length - 16) : _mm_setzero_si128();
+  const __m256i w = _mm256_set_m128i(highHalf, lowHalf);
+  // Each byte's row (its low four bits) in the table of its half, and the bit of its column.
+  const __m256i row = _mm256_and_si256(w, _mm256_set1_epi8(0x0F));
+  const __m256i column = _mm256_and_si256(_mm256_srli_epi16(w, 4), _mm256_set1_epi8(0x07));
+  const __m256i lowRows = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(set.low)));
+  const __m256i highRows = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(set.high)));
+  const __m256i columnBits = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 16,
+                                              32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0);
+  // The sign bit of a byte (128 and above) picks the high table.
+  const __m256i rows =
+      _mm256_blendv_epi8(_mm256_shuffle_epi8(lowRows, row), _mm256_shuffle_epi8(highRows, row), w);
+  const __m256i bit = _mm256_shuffle_epi8(columnBits, column);
+  const __m256i member = _mm256_cmpeq_epi8(_mm256_and_si256(rows, bit), bit);
+  // The zeros past a short word are in no set: a pattern holds no NUL.
+  auto runs = static_cast<std::uint32_t>(_mm256_movemask_epi8(member));
+  // Bit i stays while bytes i to i + k are all in the set.
+  for (long k = 1; k < runLength; ++k) runs &= runs >> 1;
+  return runs != 0 ? 1 : 0;
+}
+
 #else
 
-bool HasWholeWordFrequency() { return false; }
+bool HasWholeWordMatchers() { return false; }
 
 int EnoughBytesOfEachCountWhole(const char*, std::size_t, const FrequencyPattern&) { return -1; }
+
+int LongestRunReachesWhole(const char*, std::size_t, const NibbleByteSet&, long) { return -1; }
 
 #endif
 
