@@ -1,5 +1,7 @@
 #include "engine/sequence_segments.h"
 
+#include <bit>
+
 #include "engine/word_bytes.h"
 
 namespace kwintel {
@@ -59,7 +61,56 @@ bool SequenceSegments::Compile(const char* pattern) {
     between_.push_back(piece);
     betweenElements_ += piece.count;
   }
+  PrepareBetweenWhole();
   return true;
+}
+
+void SequenceSegments::PrepareBetweenWhole() {
+  whole_ = false;
+  wholeSets_.clear();
+  wholeSetOf_.assign(sets_.size(), 0);
+  if (between_.empty() || !HasWholeWordMatchers()) return;
+  std::vector<SequenceCharacterSet> distinct;
+  for (const Piece& piece : between_) {
+    if (piece.count > 32) return;
+    for (std::size_t k = piece.first; k < piece.first + piece.count; ++k) {
+      const SequenceCharacterSet& set = sets_[k];
+      std::size_t at = 0;
+      while (at < distinct.size() && (distinct[at].bits[0] != set.bits[0] || distinct[at].bits[1] != set.bits[1])) ++at;
+      if (at == distinct.size()) {
+        if (distinct.size() == kMaxWholeSets) return;
+        distinct.push_back(set);
+      }
+      wholeSetOf_[k] = static_cast<std::uint8_t>(at);
+    }
+  }
+  for (const SequenceCharacterSet& set : distinct) {
+    NibbleByteSet& nibbles = wholeSets_.emplace_back();
+    for (int c = 32; c < 128; ++c) {
+      if (set.Has(static_cast<char>(c))) nibbles.Add(static_cast<unsigned char>(c));
+    }
+  }
+  whole_ = true;
+}
+
+int SequenceSegments::MatchBetweenWhole(const char* word, std::size_t length, std::size_t from,
+                                        std::size_t stop) const {
+  std::uint32_t members[kMaxWholeSets];
+  const std::size_t end = MembersWhole(word, length, wholeSets_.data(), static_cast<int>(wholeSets_.size()), members);
+  if (stop == kUnknownLength) stop = end;
+  for (const Piece& piece : between_) {
+    if (from + piece.count > stop) return 0;
+    // Bit s: the piece fits at s.
+    std::uint32_t fits = ~std::uint32_t{0};
+    for (std::size_t k = 0; k < piece.count; ++k) fits &= members[wholeSetOf_[piece.first + k]] >> k;
+    // Only the places from `from` on where the piece ends by `stop`.
+    const std::size_t lastStart = stop - piece.count;
+    fits &= ~std::uint32_t{0} << from;
+    if (lastStart < 31) fits &= (std::uint32_t{2} << lastStart) - 1;
+    if (fits == 0) return 0;
+    from = static_cast<std::size_t>(std::countr_zero(fits)) + piece.count;
+  }
+  return 1;
 }
 
 // Whether the piece fits at `at`, all of whose count characters are word characters. Every
@@ -113,6 +164,10 @@ int SequenceSegments::Match(const char* word, std::size_t length) const {
     if (static_cast<std::size_t>(end - from) < tail_.count + betweenElements_) return 0;
     limit = end - tail_.count;
     if (!Fits(tail_, limit)) return 0;
+  }
+  if (whole_ && length != kUnknownLength && length <= 32) {
+    return MatchBetweenWhole(word, length, static_cast<std::size_t>(from - word),
+                             limit != nullptr ? static_cast<std::size_t>(limit - word) : kUnknownLength);
   }
   for (const Piece& piece : between_) {
     from = Find(piece, from, limit);

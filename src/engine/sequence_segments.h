@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/sequence_run_plan.h"
+#include "engine/whole_word_matchers.h"
 
 namespace kwintel {
 
@@ -84,6 +85,18 @@ class SequenceSegments {
   std::size_t betweenElements_ = 0;
   std::vector<SequenceCharacterSet> sets_;
   std::vector<std::uint64_t> masks_;
+
+  // The pieces between runs for a word of at most 32 bytes whose length is known, taken whole
+  // where the processor allows: the distinct sets of their elements as nibble tables, and for
+  // each element of a piece between (by its place in sets_) the one it uses.
+  static constexpr std::size_t kMaxWholeSets = 8;
+  void PrepareBetweenWhole();
+  // The verdict of the pieces between for a word of at most 32 bytes: each fits, in order, from
+  // `from` on and ending by `stop` (kUnknownLength: by the word's end).
+  int MatchBetweenWhole(const char* word, std::size_t length, std::size_t from, std::size_t stop) const;
+  bool whole_ = false;
+  std::vector<NibbleByteSet> wholeSets_;
+  std::vector<std::uint8_t> wholeSetOf_;
 };
 
 }  // namespace kwintel

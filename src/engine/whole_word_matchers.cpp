@@ -11,10 +11,13 @@ namespace kwintel {
 
 NibbleByteSet::NibbleByteSet(const ByteSet& set) {
   for (int byte = 0; byte < 256; ++byte) {
-    if (set.Mask(static_cast<char>(byte)) == 0) continue;
-    std::uint8_t* rows = byte < 128 ? low : high;
-    rows[byte & 15] = static_cast<std::uint8_t>(rows[byte & 15] | 1u << ((byte >> 4) & 7));
+    if (set.Mask(static_cast<char>(byte)) != 0) Add(static_cast<unsigned char>(byte));
   }
+}
+
+void NibbleByteSet::Add(unsigned char byte) {
+  std::uint8_t* rows = byte < 128 ? low : high;
+  rows[byte & 15] = static_cast<std::uint8_t>(rows[byte & 15] | 1u << ((byte >> 4) & 7));
 }
 
 #if defined(KWINTEL_WHOLE_WORD_MATCHERS)
@@ -24,15 +27,36 @@ bool HasWholeWordMatchers() {
   return has;
 }
 
+namespace {
+
+// The first min(length, 32) bytes of a word, zeros after them.
+__attribute__((target("avx2,popcnt"))) __m256i LoadWordBytes32(const char* word, std::size_t length) {
+  if (length >= 32) return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(word));
+  const __m128i high = length > 16 ? LoadWordBytes16(word + 16, length - 16) : _mm_setzero_si128();
+  return _mm256_set_m128i(high, LoadWordBytes16(word, length));
+}
+
+// Bit i set when byte i of w is in the set.
+__attribute__((target("avx2,popcnt"))) std::uint32_t Members(__m256i w, const NibbleByteSet& set) {
+  // Each byte's row (its low four bits) in the table of its half, and the bit of its column.
+  const __m256i row = _mm256_and_si256(w, _mm256_set1_epi8(0x0F));
+  const __m256i column = _mm256_and_si256(_mm256_srli_epi16(w, 4), _mm256_set1_epi8(0x07));
+  const __m256i lowRows = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(set.low)));
+  const __m256i highRows = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(set.high)));
+  const __m256i columnBits = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 16,
+                                              32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0);
+  // The sign bit of a byte (128 and above) picks the high table.
+  const __m256i rows =
+      _mm256_blendv_epi8(_mm256_shuffle_epi8(lowRows, row), _mm256_shuffle_epi8(highRows, row), w);
+  const __m256i bit = _mm256_shuffle_epi8(columnBits, column);
+  return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(_mm256_and_si256(rows, bit), bit)));
+}
+
+}  // namespace
+
 __attribute__((target("avx2,popcnt"))) int EnoughBytesOfEachCountWhole(const char* word, std::size_t length,
                                                                        const FrequencyPattern& pattern) {
-  __m256i w;
-  if (length >= 32) {
-    w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(word));
-  } else {
-    const __m128i high = length > 16 ? LoadWordBytes16(word + 16, length - 16) : _mm_setzero_si128();
-    w = _mm256_set_m128i(high, LoadWordBytes16(word, length));
-  }
+  __m256i w = LoadWordBytes32(word, length);
   // Signed, the bytes below 32 are the control bytes (the zeros past a short word too) and those
   // of 128 and above.
   const auto ends = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(_mm256_set1_epi8(32), w)));
@@ -63,31 +87,28 @@ __attribute__((target("avx2,popcnt"))) int EnoughBytesOfEachCountWhole(const cha
   return 1;
 }
 
+
 __attribute__((target("avx2,popcnt"))) int LongestRunReachesWhole(const char* word, std::size_t length,
                                                                   const NibbleByteSet& set, long runLength) {
   if (length > 32) return -1;
   if (runLength <= 0) return 1;
   if (runLength > static_cast<long>(length)) return 0;
-  const __m128i lowHalf = LoadWordBytes16(word, length);
-  const __m128i highHalf = length > 16 ? LoadWordBytes16(word + 16, length - 16) : _mm_setzero_si128();
-  const __m256i w = _mm256_set_m128i(highHalf, lowHalf);
-  // Each byte's row (its low four bits) in the table of its half, and the bit of its column.
-  const __m256i row = _mm256_and_si256(w, _mm256_set1_epi8(0x0F));
-  const __m256i column = _mm256_and_si256(_mm256_srli_epi16(w, 4), _mm256_set1_epi8(0x07));
-  const __m256i lowRows = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(set.low)));
-  const __m256i highRows = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(set.high)));
-  const __m256i columnBits = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 16,
-                                              32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0);
-  // The sign bit of a byte (128 and above) picks the high table.
-  const __m256i rows =
-      _mm256_blendv_epi8(_mm256_shuffle_epi8(lowRows, row), _mm256_shuffle_epi8(highRows, row), w);
-  const __m256i bit = _mm256_shuffle_epi8(columnBits, column);
-  const __m256i member = _mm256_cmpeq_epi8(_mm256_and_si256(rows, bit), bit);
   // The zeros past a short word are in no set: a pattern holds no NUL.
-  auto runs = static_cast<std::uint32_t>(_mm256_movemask_epi8(member));
+  std::uint32_t runs = Members(LoadWordBytes32(word, length), set);
   // Bit i stays while bytes i to i + k are all in the set.
   for (long k = 1; k < runLength; ++k) runs &= runs >> 1;
   return runs != 0 ? 1 : 0;
+}
+
+__attribute__((target("avx2,popcnt"))) std::size_t MembersWhole(const char* word, std::size_t length,
+                                                                const NibbleByteSet* sets, int count,
+                                                                std::uint32_t* members) {
+  const __m256i w = LoadWordBytes32(word, length);
+  for (int k = 0; k < count; ++k) members[k] = Members(w, sets[k]);
+  // Signed, the bytes below 32 are the control bytes (the zeros past the word too) and those of
+  // 128 and above.
+  const auto ends = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(_mm256_set1_epi8(32), w)));
+  return ends == 0 ? 32 : static_cast<std::size_t>(__builtin_ctz(ends));
 }
 
 #else
@@ -97,6 +118,8 @@ bool HasWholeWordMatchers() { return false; }
 int EnoughBytesOfEachCountWhole(const char*, std::size_t, const FrequencyPattern&) { return -1; }
 
 int LongestRunReachesWhole(const char*, std::size_t, const NibbleByteSet&, long) { return -1; }
+
+std::size_t MembersWhole(const char*, std::size_t, const NibbleByteSet*, int, std::uint32_t*) { return 0; }
 
 #endif
 

@@ -55,13 +55,14 @@ TEST(SequenceSegmentsTest, RandomPatternsWithoutVariablesGiveThePlainVerdict) {
       pattern += token;
     }
     std::string word;
-    const int length = below(4) == 0 ? 60 + below(20) : below(14);
+    // Short words, words around 32 bytes (the most a word taken whole has), and long ones.
+    const int length = below(4) == 0 ? 60 + below(20) : below(3) == 0 ? 14 + below(22) : below(14);
     for (int c = 0; c < length; ++c) word += kLetters[below(below(5) == 0 ? 11 : 6)];
     ExpectPlainVerdict(pattern, word);
     if (testing::Test::HasFatalFailure()) return;
     matches += matchState.matched;
   }
-  EXPECT_GT(matches, 1'000);
+  EXPECT_GT(matches, 800);
   EXPECT_LT(matches, 19'000);
 }
 
