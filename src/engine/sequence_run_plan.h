@@ -17,6 +17,8 @@ inline bool IsSequenceWordEnd(char c) { return static_cast<signed char>(c) < 32;
 struct SequenceCharacterSet {
   std::uint64_t bits[2] = {0, 0};
 
+  bool operator==(const SequenceCharacterSet&) const = default;
+
   // c must be a word character (32..127).
   bool Has(char c) const {
     const auto index = static_cast<unsigned char>(c);

@@ -1,5 +1,6 @@
 #include "engine/sequence_segments.h"
 
+#include <algorithm>
 #include <bit>
 
 #include "engine/word_bytes.h"
@@ -75,8 +76,7 @@ void SequenceSegments::PrepareBetweenWhole() {
     if (piece.count > 32) return;
     for (std::size_t k = piece.first; k < piece.first + piece.count; ++k) {
       const SequenceCharacterSet& set = sets_[k];
-      std::size_t at = 0;
-      while (at < distinct.size() && (distinct[at].bits[0] != set.bits[0] || distinct[at].bits[1] != set.bits[1])) ++at;
+      const auto at = static_cast<std::size_t>(std::find(distinct.begin(), distinct.end(), set) - distinct.begin());
       if (at == distinct.size()) {
         if (distinct.size() == kMaxWholeSets) return;
         distinct.push_back(set);

@@ -36,6 +36,12 @@ __attribute__((target("avx2,popcnt"))) __m256i LoadWordBytes32(const char* word,
   return _mm256_set_m128i(high, LoadWordBytes16(word, length));
 }
 
+// Bit i set when byte i of w ends a word: signed, the bytes below 32 are the control bytes (the
+// zeros past a short word too) and those of 128 and above.
+__attribute__((target("avx2,popcnt"))) std::uint32_t WordEnds(__m256i w) {
+  return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(_mm256_set1_epi8(32), w)));
+}
+
 // Bit i set when byte i of w is in the set.
 __attribute__((target("avx2,popcnt"))) std::uint32_t Members(__m256i w, const NibbleByteSet& set) {
   // Each byte's row (its low four bits) in the table of its half, and the bit of its column.
@@ -57,9 +63,7 @@ __attribute__((target("avx2,popcnt"))) std::uint32_t Members(__m256i w, const Ni
 __attribute__((target("avx2,popcnt"))) int EnoughBytesOfEachCountWhole(const char* word, std::size_t length,
                                                                        const FrequencyPattern& pattern) {
   __m256i w = LoadWordBytes32(word, length);
-  // Signed, the bytes below 32 are the control bytes (the zeros past a short word too) and those
-  // of 128 and above.
-  const auto ends = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(_mm256_set1_epi8(32), w)));
+  const std::uint32_t ends = WordEnds(w);
   if (ends == 0 && length > 32) return -1;
   const int counted = ends == 0 ? 32 : __builtin_ctz(ends);
   // In place of every byte that does not count: a byte of 128 or above, different at each place,
@@ -105,9 +109,7 @@ __attribute__((target("avx2,popcnt"))) std::size_t MembersWhole(const char* word
                                                                 std::uint32_t* members) {
   const __m256i w = LoadWordBytes32(word, length);
   for (int k = 0; k < count; ++k) members[k] = Members(w, sets[k]);
-  // Signed, the bytes below 32 are the control bytes (the zeros past the word too) and those of
-  // 128 and above.
-  const auto ends = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(_mm256_set1_epi8(32), w)));
+  const std::uint32_t ends = WordEnds(w);
   return ends == 0 ? 32 : static_cast<std::size_t>(__builtin_ctz(ends));
 }
 

@@ -26,14 +26,6 @@ std::uint64_t Load(const char* at) {
   return value;
 }
 
-// The n bytes at `text` (1 <= n <= 7) in the low bytes of a word, zeros above: two loads that
-// overlap, an overlapping byte or-ed with itself.
-std::uint64_t LoadShort(const char* text, std::size_t n) {
-  if (n >= 4) return Load<std::uint32_t>(text) | Load<std::uint32_t>(text + n - 4) << (8 * (n - 4));
-  if (n >= 2) return Load<std::uint16_t>(text) | Load<std::uint16_t>(text + n - 2) << (8 * (n - 2));
-  return static_cast<unsigned char>(text[0]);
-}
-
 }  // namespace
 
 std::size_t WordEndOffset(const char* text, std::size_t length) {
@@ -55,7 +47,7 @@ std::size_t WordEndOffset(const char* text, std::size_t length) {
     ends = WordEndBytes(Load<std::uint64_t>(text + length - 8)) >> (8 * (8 - left));
   } else {
     // The zeros above the short load would count as word ends.
-    ends = WordEndBytes(LoadShort(text, left)) & ((std::uint64_t{1} << (8 * left)) - 1);
+    ends = WordEndBytes(LoadUpTo8Bytes(text, left)) & ((std::uint64_t{1} << (8 * left)) - 1);
   }
   return ends != 0 ? i + static_cast<std::size_t>(std::countr_zero(ends)) / 8 : length;
 }

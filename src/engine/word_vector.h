@@ -8,32 +8,18 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
+
+#include "engine/word_bytes.h"
 
 namespace kwintel {
 
-// The first min(length, 16) bytes at `text` in their places, zeros after them. Loads of fixed
-// size that overlap: a copy of variable size would go through memory and stall the vector load.
+// The first min(length, 16) bytes at `text` in their places, zeros after them. Scalar loads of
+// fixed size: a copy of variable size would go through memory and stall the vector load.
 inline __m128i LoadWordBytes16(const char* text, std::size_t length) {
   if (length >= 16) return _mm_loadu_si128(reinterpret_cast<const __m128i*>(text));
-  const auto load = [](const char* at, auto value) {
-    std::memcpy(&value, at, sizeof value);
-    return std::uint64_t{value};
-  };
-  std::uint64_t low = 0;
-  std::uint64_t high = 0;
-  if (length > 8) {
-    low = load(text, std::uint64_t{});
-    high = load(text + length - 8, std::uint64_t{}) >> (8 * (16 - length));
-  } else if (length == 8) {
-    low = load(text, std::uint64_t{});
-  } else if (length >= 4) {
-    low = load(text, std::uint32_t{}) | load(text + length - 4, std::uint32_t{}) << (8 * (length - 4));
-  } else if (length >= 2) {
-    low = load(text, std::uint16_t{}) | load(text + length - 2, std::uint16_t{}) << (8 * (length - 2));
-  } else if (length == 1) {
-    low = static_cast<unsigned char>(text[0]);
-  }
+  const std::uint64_t low = LoadUpTo8Bytes(text, length < 8 ? length : 8);
+  // Bytes 8 .. length - 1: the last eight bytes, shifted down past those the low half holds.
+  const std::uint64_t high = length > 8 ? LoadUpTo8Bytes(text + length - 8, 8) >> (8 * (16 - length)) : 0;
   return _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
 }
 
