@@ -58,6 +58,48 @@ __attribute__((target("avx2,popcnt"))) std::uint32_t Members(__m256i w, const Ni
   return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(_mm256_and_si256(rows, bit), bit)));
 }
 
+// Byte i, for i below `counted`: how many of the first `counted` bytes of `w` equal byte i, itself
+// included. Every byte of `w` from `counted` on must differ from all others. A word compares its
+// bytes with each of its bytes in turn; a short one sits in the register two or four times over,
+// and each copy compares with a different byte, so that it takes half or a quarter of the steps.
+__attribute__((target("avx2,popcnt"))) __m256i CountsOfEachByte(__m256i w, const char* word, int counted) {
+  const __m256i one = _mm256_set1_epi8(1);
+  __m256i counts = _mm256_setzero_si256();
+  if (counted > 16) {
+    for (int j = 0; j < counted; ++j) {
+      counts = _mm256_sub_epi8(counts, _mm256_cmpeq_epi8(w, _mm256_set1_epi8(word[j])));
+    }
+    return counts;
+  }
+  if (counted > 8) {
+    // Two copies, one per 128-bit lane: the low one takes bytes 0 .. half - 1, the high one the
+    // rest (and, for an odd count, one byte past them, which equals only itself).
+    const __m256i copies = _mm256_broadcastsi128_si256(_mm256_castsi256_si128(w));
+    const int half = (counted + 1) / 2;
+    __m256i pick = _mm256_setr_m128i(_mm_setzero_si128(), _mm_set1_epi8(static_cast<char>(half)));
+    for (int step = 0; step < half; ++step) {
+      counts = _mm256_sub_epi8(counts, _mm256_cmpeq_epi8(copies, _mm256_shuffle_epi8(copies, pick)));
+      pick = _mm256_add_epi8(pick, one);
+    }
+    return _mm256_zextsi128_si256(
+        _mm_add_epi8(_mm256_castsi256_si128(counts), _mm256_extracti128_si256(counts, 1)));
+  }
+  // Four copies of eight bytes; copy k takes the bytes from k * quarter on.
+  const __m256i copies = _mm256_broadcastq_epi64(_mm256_castsi256_si128(w));
+  const int quarter = (counted + 3) / 4;
+  __m256i pick = _mm256_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 3, 3,
+                                  3, 3, 3, 3, 3, 3);
+  if (quarter == 2) pick = _mm256_add_epi8(pick, pick);
+  for (int step = 0; step < quarter; ++step) {
+    counts = _mm256_sub_epi8(counts, _mm256_cmpeq_epi8(copies, _mm256_shuffle_epi8(copies, pick)));
+    pick = _mm256_add_epi8(pick, one);
+  }
+  // The four copies' counts added up in the low eight bytes.
+  counts = _mm256_add_epi8(counts, _mm256_bsrli_epi128(counts, 8));
+  const __m128i total = _mm_add_epi8(_mm256_castsi256_si128(counts), _mm256_extracti128_si256(counts, 1));
+  return _mm256_zextsi128_si256(_mm_move_epi64(total));
+}
+
 }  // namespace
 
 __attribute__((target("avx2,popcnt"))) int EnoughBytesOfEachCountWhole(const char* word, std::size_t length,
@@ -74,11 +116,7 @@ __attribute__((target("avx2,popcnt"))) int EnoughBytesOfEachCountWhole(const cha
   const __m256i keep = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(counted)), places);
   w = _mm256_blendv_epi8(fillers, w, keep);
 
-  // Byte i of `counts`: how many counted bytes equal byte i, itself included.
-  __m256i counts = _mm256_setzero_si256();
-  for (int j = 0; j < counted; ++j) {
-    counts = _mm256_sub_epi8(counts, _mm256_cmpeq_epi8(w, _mm256_set1_epi8(word[j])));
-  }
+  const __m256i counts = CountsOfEachByte(w, word, counted);
 
   // A byte occurring v times gives v places with count v.
   const unsigned countedPlaces = counted == 32 ? ~0u : (1u << counted) - 1;
