@@ -17,6 +17,10 @@ class HeadlessResultList : public ResultList {
   int Count() const override { return static_cast<int>(lines_.size()); }
   std::string Text(int index) const override { return std::string(View(index)); }
   void Append(std::string_view line) override { lines_.push_back(line); }
+  void AppendKept(std::string_view line, LineStore& backup) override {
+    lines_.push_back(line);
+    backup.PushBackLastOf(lines_);
+  }
   // Keeps the blocks, so that refilling the list (a sort, a narrowing) takes no new memory.
   void Clear() override { lines_.clear(); }
   void Delete(int index) override {

@@ -16,19 +16,12 @@ void AppendLengthPrefix(int length, std::string& line) {
   line += ". ";
 }
 
-// Whether the found word's line carries the remainder: only these types decorate, and only with
-// a remainder left.
-bool Decorated(SearchType type) {
-  return !matchState.remainder.empty() && (type == SearchType::Anagram || type == SearchType::Subset ||
-                                           type == SearchType::AnagramMinusOne);
-}
-
 }  // namespace
 
 void BuildResultLine(SearchType type, std::string_view word, std::string& line) {
   line.assign(word);
   const std::string& remainder = matchState.remainder;
-  if (Decorated(type)) {
+  if (DecoratedResultLine(type)) {
     switch (type) {
       case SearchType::Anagram:
         line += " - ";
@@ -52,30 +45,15 @@ void BuildResultLine(SearchType type, std::string_view word, std::string& line) 
   if (!upperCaseMode) AsciiLowerInPlace(line);
 }
 
-std::string_view ResultLineText(SearchType type, std::string_view word, std::string& buffer) {
-  if (!Decorated(type) && upperCaseMode) return word;
-  BuildResultLine(type, word, buffer);
-  return buffer;
+bool HoldsIj(std::string_view text) {
+  return text.find("IJ") != std::string_view::npos || text.find("ij") != std::string_view::npos;
 }
 
-std::optional<std::string_view> AppendResultLine(MainDialog& dialog, std::string_view text, int length,
-                                                 bool keep, std::string& buffer) {
-  // The prefix is digits and ". ", so it cannot take part in an IJ.
-  if (dialog.ijOneLetter &&
-      (text.find("IJ") != std::string_view::npos || text.find("ij") != std::string_view::npos)) {
-    return std::nullopt;
-  }
-  std::string_view line = text;
-  if (dialog.withLength) {
-    buffer.clear();
-    AppendLengthPrefix(length, buffer);
-    buffer += text;
-    line = buffer;
-  }
-  dialog.view.Results().Append(line);
-  if (keep && dialog.keepsResultBackup) dialog.resultBackup.push_back(line);
-  ++searchRunState.resultCount;
-  return line;
+std::string_view WithLengthPrefix(int length, std::string_view text, std::string& buffer) {
+  buffer.clear();
+  AppendLengthPrefix(length, buffer);
+  buffer += text;
+  return buffer;
 }
 
 }  // namespace kwintel

@@ -3,6 +3,11 @@
 // lines; one allocation per line, or a vector of strings that moves every string each time it
 // grows, would cost more than the search itself. Here a line costs a copy of its bytes and one
 // small index entry, and clearing keeps the blocks for the next list.
+//
+// Copies share their lines: a copy costs nothing until one of the stores changes lines another
+// one sees, and then only that store takes a copy of its own. Lines once written never change, so
+// stores whose lines are the first lines of the same shared list can read them side by side, and
+// the store that holds the last of them may add more.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +16,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kwintel {
@@ -19,40 +25,49 @@ class LineStore {
  public:
   LineStore() = default;
   LineStore(std::initializer_list<std::string_view> lines) { *this = lines; }
-  LineStore(const LineStore& other) { *this = other; }
-  LineStore& operator=(const LineStore& other);
-  LineStore(LineStore&&) noexcept = default;
-  LineStore& operator=(LineStore&&) noexcept = default;
+  LineStore(const LineStore&) = default;
+  LineStore& operator=(const LineStore&) = default;
+  LineStore(LineStore&& other) noexcept : shared_(std::move(other.shared_)), size_(std::exchange(other.size_, 0)) {}
+  LineStore& operator=(LineStore&& other) noexcept {
+    shared_ = std::move(other.shared_);
+    size_ = std::exchange(other.size_, 0);
+    return *this;
+  }
   LineStore& operator=(std::initializer_list<std::string_view> lines);
 
-  std::size_t size() const { return lines_.size(); }
-  bool empty() const { return lines_.empty(); }
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
   // Line `index` (below size()) without a copy; valid until the store is cleared or assigned.
-  std::string_view operator[](std::size_t index) const {
-    const Line& line = lines_[index];
-    return std::string_view(blocks_[line.block].bytes.get() + line.offset, line.length);
-  }
+  std::string_view operator[](std::size_t index) const { return shared_->View(index); }
 
-  // Inline for the common case, a line that fits in the block being filled.
+  // Inline for the common case: this store holds the newest line of its list, and the line fits
+  // in the block being filled.
   void push_back(std::string_view line) {
-    if (current_ < blocks_.size()) {
-      Block& block = blocks_[current_];
-      if (block.capacity - block.size >= line.size() && line.size() <= kMaxLineBytes) {
-        lines_.push_back({static_cast<std::uint32_t>(current_),
-                          static_cast<std::uint32_t>(line.size()), block.size});
-        CopyBytes(block.bytes.get() + block.size, line.data(), line.size());
-        block.size += line.size();
-        return;
-      }
+    Lines* lines = shared_.get();
+    if (lines != nullptr && lines->index.size() == size_ && lines->TryAppend(line)) {
+      ++size_;
+      return;
     }
-    PushBackInNewBlock(line);
+    PushBackSlow(line);
   }
-  // Drops every line and keeps the blocks, so that the next list takes no new memory.
+  // Adds the last line of `other` (which holds one) at the end. While this store's lines are the
+  // lines before it in `other`, as when a search fills its result list and the backup of it side
+  // by side, the line is shared rather than copied.
+  void PushBackLastOf(const LineStore& other) {
+    if (size_ + 1 == other.size_ && (shared_ == other.shared_ || size_ == 0)) {
+      shared_ = other.shared_;
+      ++size_;
+      return;
+    }
+    push_back(other[other.size_ - 1]);
+  }
+  // Drops every line. A store that shares none keeps its blocks, so that the next list takes no
+  // new memory.
   void clear();
   // Removes line `index` (below size()); later lines move up. Its bytes stay unused until clear().
   void erase(std::size_t index);
-  // Room in the index for this many lines.
-  void reserve(std::size_t lines) { lines_.reserve(lines); }
+  // Room in the index for this many lines (a hint, passed over while the lines are shared).
+  void reserve(std::size_t lines);
 
   // The lines as strings, in order.
   std::vector<std::string> Strings() const;
@@ -72,7 +87,7 @@ class LineStore {
     std::size_t index_;
   };
   const_iterator begin() const { return const_iterator(*this, 0); }
-  const_iterator end() const { return const_iterator(*this, lines_.size()); }
+  const_iterator end() const { return const_iterator(*this, size_); }
 
  private:
   // A line's length must fit its index entry. No line of a word file or of this program comes
@@ -88,9 +103,38 @@ class LineStore {
   struct Block {
     std::unique_ptr<char[]> bytes;
     std::size_t capacity = 0;
-    std::size_t size = 0;
   };
-  void PushBackInNewBlock(std::string_view line);
+  // The list the stores that share it read; each store sees its first lines. Blocks past the one
+  // being filled are empty.
+  struct Lines {
+    std::vector<Line> index;
+    std::vector<Block> blocks;
+    std::size_t current = 0;  // the block being filled, while start is set
+    char* start = nullptr;    // its bytes
+    char* fill = nullptr;     // where the next line goes in it
+    char* limit = nullptr;    // its end
+
+    std::string_view View(std::size_t line) const {
+      const Line& entry = index[line];
+      return std::string_view(blocks[entry.block].bytes.get() + entry.offset, entry.length);
+    }
+    // Appends the line when it fits in the block being filled with room to spare (so that no
+    // block is needed to tell an empty line from none).
+    bool TryAppend(std::string_view line) {
+      if (line.size() >= static_cast<std::size_t>(limit - fill)) return false;
+      index.push_back({static_cast<std::uint32_t>(current), static_cast<std::uint32_t>(line.size()),
+                       static_cast<std::size_t>(fill - start)});
+      CopyBytes(fill, line.data(), line.size());
+      fill += line.size();
+      return true;
+    }
+    void Append(std::string_view line);
+    void Clear();
+  };
+
+  void PushBackSlow(std::string_view line);
+  // Makes this store the only one that sees its list, and its lines the whole list.
+  void Own();
 
   // memcpy, with the sizes of most lines copied inline: a call costs more than the copy. Two
   // copies of fixed size that overlap cover every size between them.
@@ -114,9 +158,8 @@ class LineStore {
     }
   }
 
-  std::vector<Block> blocks_;
-  std::size_t current_ = 0;  // the block being filled
-  std::vector<Line> lines_;
+  std::shared_ptr<Lines> shared_;
+  std::size_t size_ = 0;  // this store's lines: the first size_ of *shared_
 };
 
 }  // namespace kwintel

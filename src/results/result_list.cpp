@@ -12,6 +12,12 @@ void MemoryResultList::Append(std::string_view line) {
   selected_.push_back(false);
 }
 
+void MemoryResultList::AppendKept(std::string_view line, LineStore& backup) {
+  lines_.push_back(line);
+  selected_.push_back(false);
+  backup.PushBackLastOf(lines_);
+}
+
 void MemoryResultList::Clear() {
   lines_.clear();
   selected_.clear();

@@ -20,6 +20,12 @@ class ResultList {
   virtual std::string Text(int index) const = 0;
   // Adds a line at the end; the list never sorts by itself.
   virtual void Append(std::string_view line) = 0;
+  // Adds a line at the end, as Append does, and the same line at the end of `backup`. A list that
+  // holds its lines in a LineStore shares them with the backup instead of a copy in each.
+  virtual void AppendKept(std::string_view line, LineStore& backup) {
+    Append(line);
+    backup.push_back(line);
+  }
   virtual void Clear() = 0;
   // Removes line `index`; later lines move up. An index out of range does nothing.
   virtual void Delete(int index) = 0;
@@ -33,6 +39,7 @@ class MemoryResultList : public ResultList {
   int Count() const override { return static_cast<int>(lines_.size()); }
   std::string Text(int index) const override;
   void Append(std::string_view line) override;
+  void AppendKept(std::string_view line, LineStore& backup) override;
   void Clear() override;
   void Delete(int index) override;
   std::vector<int> SelectedIndices() const override;

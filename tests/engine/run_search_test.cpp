@@ -303,6 +303,41 @@ TEST_F(RunSearchPumpTest, CommandsInThePumpWorkOnTheLinesPresent) {
   EXPECT_EQ(dialog.resultBackup.Strings(), words) << "the backup keeps the order found";
 }
 
+TEST_F(RunSearchPumpTest, ARestoreInThePumpShowsTheLinesFoundSoFarAndTheBackupStaysWhole) {
+  view.onPump = [&] {
+    if (view.pumpCount == 1) RunCommand(dialog, ids::kVorige);
+  };
+  Search("....");
+  Lines expected(words.begin(), words.begin() + 10'000);
+  expected.push_back("10000 regels hersteld");
+  expected.insert(expected.end(), words.begin() + 10'000, words.end());
+  expected.push_back("Totaal: 30001");
+  EXPECT_EQ(ListLines(), expected);
+  EXPECT_EQ(dialog.resultBackup.Strings(), words);
+}
+
+// The list and the backup hold the lines of a search together; every later change of the list is
+// its own, and the next search's lines replace the backup's.
+TEST_F(RunSearchPumpTest, RestoreBringsBackEachSearchsLinesAfterNarrowingAndSorting) {
+  Search("A...");
+  const Lines firstFound(words.end() - 26 * 26 * 26, words.end());
+  ASSERT_EQ(ListLines().size(), firstFound.size() + 1);
+  view.SetText(ids::kPatternBox, "AA..");
+  ASSERT_TRUE(RunCommand(dialog, ids::kDoorzoeken));
+  EXPECT_EQ(ListLines().back(), "Doorzoeken gevonden: 676.");
+  RunCommand(dialog, ids::kVorige);
+  Lines expected = firstFound;
+  expected.push_back("17576 regels hersteld");
+  EXPECT_EQ(ListLines(), expected);
+
+  Search("B...");
+  RunCommand(dialog, ids::kSorteer);
+  RunCommand(dialog, ids::kVorige);
+  expected.assign(words.begin(), words.end() - 26 * 26 * 26);
+  expected.push_back("12424 regels hersteld");
+  EXPECT_EQ(ListLines(), expected);
+}
+
 TEST_F(RunSearchPumpTest, ProgressNeedsNoTotalAndFitsLargeTotals) {
   WordFile file;
   ASSERT_TRUE(file.Open(WordFileName(prefix, 4)));
