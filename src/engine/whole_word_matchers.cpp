@@ -30,7 +30,7 @@ bool HasWholeWordMatchers() {
 namespace {
 
 // The first min(length, 32) bytes of a word, zeros after them.
-__attribute__((target("avx2,popcnt"))) __m256i LoadWordBytes32(const char* word, std::size_t length) {
+__attribute__((target("avx2,popcnt"), always_inline)) inline __m256i LoadWordBytes32(const char* word, std::size_t length) {
   if (length >= 32) return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(word));
   const __m128i high = length > 16 ? LoadWordBytes16(word + 16, length - 16) : _mm_setzero_si128();
   return _mm256_set_m128i(high, LoadWordBytes16(word, length));
