@@ -9,12 +9,10 @@ std::string MemoryResultList::Text(int index) const {
 
 void MemoryResultList::Append(std::string_view line) {
   lines_.push_back(line);
-  selected_.push_back(false);
 }
 
 void MemoryResultList::AppendKept(std::string_view line, LineStore& backup) {
   lines_.push_back(line);
-  selected_.push_back(false);
   backup.PushBackLastOf(lines_);
 }
 
@@ -26,7 +24,7 @@ void MemoryResultList::Clear() {
 void MemoryResultList::Delete(int index) {
   if (index < 0 || index >= Count()) return;
   lines_.erase(static_cast<size_t>(index));
-  selected_.erase(selected_.begin() + index);
+  if (static_cast<size_t>(index) < selected_.size()) selected_.erase(selected_.begin() + index);
 }
 
 std::vector<int> MemoryResultList::SelectedIndices() const {
@@ -39,6 +37,7 @@ std::vector<int> MemoryResultList::SelectedIndices() const {
 
 void MemoryResultList::Select(int index, bool on) {
   if (index < 0 || index >= Count()) return;
+  if (selected_.size() < lines_.size()) selected_.resize(lines_.size());
   selected_[static_cast<size_t>(index)] = on;
 }
 

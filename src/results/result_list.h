@@ -50,6 +50,8 @@ class MemoryResultList : public ResultList {
 
  private:
   LineStore lines_;
+  // Whether each line is selected. Grown only when a line is selected, as a search adds hundreds
+  // of thousands of lines that nobody selects: a line past its end is not selected.
   std::vector<bool> selected_;
 };
 
