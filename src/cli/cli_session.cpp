@@ -108,10 +108,9 @@ class Session {
       // The radios offer only four maxima; the dialog takes any other from its override.
       dialog_.maxResultsOverride = options_.maxResults;
     }
-    // Room for the lines at once spares the list and the search's copy of them their growth,
-    // which a large result would otherwise pay several times over.
+    // Room for the lines at once spares the list its growth, which a large result would otherwise
+    // pay several times over. The search's backup shares the list's lines.
     const auto room = static_cast<std::size_t>(std::min(options_.maxResults, kListRoom));
-    if (dialog_.keepsResultBackup) dialog_.resultBackup.reserve(room);
     if (view_.streaming == nullptr) view_.list.Reserve(room + 1);
     view_.SetText(ids::kMetFilter, options_.mustContain);
     view_.SetText(ids::kZonderFilter, options_.mustNotContain);
