@@ -73,13 +73,17 @@ __attribute__((target("avx2,popcnt"))) __m256i CountsOfEachByte(__m256i w, const
   }
   if (counted > 8) {
     // Two copies, one per 128-bit lane: the low one takes bytes 0 .. half - 1, the high one the
-    // rest (and, for an odd count, one byte past them, which equals only itself).
+    // rest (and the bytes past them up to 2 * half, which equal only themselves). Two steps at a
+    // time.
     const __m256i copies = _mm256_broadcastsi128_si256(_mm256_castsi256_si128(w));
-    const int half = (counted + 1) / 2;
+    const int half = (counted + 3) / 4 * 2;
     __m256i pick = _mm256_setr_m128i(_mm_setzero_si128(), _mm_set1_epi8(static_cast<char>(half)));
-    for (int step = 0; step < half; ++step) {
-      counts = _mm256_sub_epi8(counts, _mm256_cmpeq_epi8(copies, _mm256_shuffle_epi8(copies, pick)));
-      pick = _mm256_add_epi8(pick, one);
+    const __m256i two = _mm256_add_epi8(one, one);
+    for (int step = 0; step < half; step += 2) {
+      const __m256i first = _mm256_cmpeq_epi8(copies, _mm256_shuffle_epi8(copies, pick));
+      const __m256i second = _mm256_cmpeq_epi8(copies, _mm256_shuffle_epi8(copies, _mm256_add_epi8(pick, one)));
+      counts = _mm256_sub_epi8(_mm256_sub_epi8(counts, first), second);
+      pick = _mm256_add_epi8(pick, two);
     }
     return _mm256_zextsi128_si256(
         _mm_add_epi8(_mm256_castsi256_si128(counts), _mm256_extracti128_si256(counts, 1)));
