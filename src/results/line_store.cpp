@@ -19,8 +19,7 @@ LineStore& LineStore::operator=(std::initializer_list<std::string_view> lines) {
 void LineStore::Lines::Append(std::string_view line) {
   if (line.size() > kMaxLineBytes) throw std::bad_alloc();
   if (start == nullptr || line.size() > static_cast<std::size_t>(limit - fill)) {
-    // The next kept block with room, else a new one. A block's capacity fits in a Line's length
-    // too: only a line longer than a block makes one larger.
+    // The next kept block with room, else a new one.
     std::size_t next = start == nullptr ? 0 : current + 1;
     while (next < blocks.size() && blocks[next].capacity < line.size()) ++next;
     if (next == blocks.size()) {
@@ -33,10 +32,7 @@ void LineStore::Lines::Append(std::string_view line) {
     start = fill = blocks[next].bytes.get();
     limit = start + blocks[next].capacity;
   }
-  index.push_back({static_cast<std::uint32_t>(current), static_cast<std::uint32_t>(line.size()),
-                   static_cast<std::size_t>(fill - start)});
-  CopyBytes(fill, line.data(), line.size());
-  fill += line.size();
+  Put(line);
 }
 
 void LineStore::Lines::Clear() {

@@ -119,16 +119,22 @@ class LineStore {
       return std::string_view(blocks[entry.block].bytes.get() + entry.offset, entry.length);
     }
     // Appends the line when it fits in the block being filled with room to spare (so that no
-    // block is needed to tell an empty line from none).
+    // block is needed to tell an empty line from none). A line that fits is no longer than a
+    // block, and only a line longer than a block makes one larger, so its length fits a Line.
     bool TryAppend(std::string_view line) {
       if (line.size() >= static_cast<std::size_t>(limit - fill)) return false;
+      Put(line);
+      return true;
+    }
+    // Appends the line, in a new block when the one being filled has no room for it.
+    void Append(std::string_view line);
+    // Writes the line where the block being filled has room for it.
+    void Put(std::string_view line) {
       index.push_back({static_cast<std::uint32_t>(current), static_cast<std::uint32_t>(line.size()),
                        static_cast<std::size_t>(fill - start)});
       CopyBytes(fill, line.data(), line.size());
       fill += line.size();
-      return true;
     }
-    void Append(std::string_view line);
     void Clear();
   };
 
