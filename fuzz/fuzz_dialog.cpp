@@ -3,7 +3,7 @@
 #include <array>
 
 #include "results/result_state.h"
-#include "shell/control_ids.h"
+#include "ports/control_ids.h"
 #include "shell/program_state.h"
 
 namespace kwintel::fuzz {

@@ -3,23 +3,11 @@
 #include <charconv>
 #include <climits>
 
-#include "shell/text_encoding.h"
+#include "engine/search_types.h"
+#include "text/text_encoding.h"
 
 namespace kwintel::cli {
 namespace {
-
-// The captions of the search-type radios, in their group's order.
-constexpr std::array<std::string_view, 10> kTypeNames = {
-    "Volgorde", "Frequentie", "Anagram", "Anagram-1", "Stapel",
-    "Set",      "Product",    "Subset",  "Som",       "Telefoon"};
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
 
 std::optional<int> ParseLength(std::string_view text) {
   if (text == "19+") return 19;
@@ -143,8 +131,8 @@ std::optional<std::string> Apply(CliOptions& options, Option option, const std::
 }  // namespace
 
 std::optional<int> SearchTypeRadio(std::string_view name) {
-  for (std::size_t i = 0; i < kTypeNames.size(); ++i) {
-    if (EqualsIgnoringAsciiCase(name, kTypeNames[i])) return ids::kSearchTypeGroup[i];
+  for (const SearchTypeEntry& entry : kSearchTypes) {
+    if (EqualsIgnoringAsciiCase(name, entry.caption)) return entry.radioId;
   }
   return std::nullopt;
 }

@@ -10,11 +10,11 @@
 #include "cli/utf8_line_writer.h"
 #include "results/result_file.h"
 #include "shell/command_table.h"
-#include "shell/control_ids.h"
+#include "ports/control_ids.h"
 #include "shell/main_dialog.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"
-#include "shell/text_encoding.h"
+#include "text/text_encoding.h"
 #include "shell/word_file_sources.h"
 
 namespace kwintel::cli {
@@ -83,7 +83,7 @@ class Session {
     }
 
     if (options_.outputFile) {
-      if (const auto failure = WriteResultFileTo(dialog_, *options_.outputFile)) {
+      if (const auto failure = WriteResultFileTo(dialog_.view.Results(), *options_.outputFile)) {
         Report("Fout", *failure);
         return kExitMessage;
       }

@@ -7,8 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/sequence_matcher_memory.h"
-
 namespace kwintel {
 
 // The ten search types. The values are fixed: the per-word dispatch and the result-line
@@ -63,7 +61,6 @@ struct MatchState {
   int ampVar = 0;          // letter bound by '&' (its byte value), 0 while unbound
   int dollarVar = 0;       // letter bound by '$'
   int caretVar = 0;        // letter bound by '^'
-  SequenceMatcherMemory sequenceMemory;  // kept by MatchSequence: run plans, the word's memo
 };
 extern MatchState matchState;
 

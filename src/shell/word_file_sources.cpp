@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "shell/control_ids.h"
-#include "shell/text_encoding.h"
+#include "ports/control_ids.h"
+#include "text/text_encoding.h"
 
 namespace kwintel {
 

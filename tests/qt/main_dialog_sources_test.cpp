@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 #include "dialog_test_support.h"
-#include "shell/qt/pressable_button.h"
+#include "qt/pressable_button.h"
 #include "shell/word_file_sources.h"
 
 namespace kwintel::test {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/control_ids.h"
+#include "ports/control_ids.h"
 #include "shell/main_dialog.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"

@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "atomic_file_write.h"
+#include "engine/word_file_name.h"
+#include "results/atomic_file_write.h"
+#include "results/write_error_text.h"
 #include "word_list_builder.h"
 
 namespace {
@@ -21,10 +23,10 @@ constexpr const char* kUsage =
 void PrintCounts(const kwintel::WordFileSet& set) {
   std::printf("Lengte  Woorden\n");
   long total = 0;
-  for (int length = kwintel::kFirstFileLength; length <= kwintel::kLastFileLength; ++length) {
+  for (int length = kwintel::kMinWordLength; length <= kwintel::kMaxWordLength; ++length) {
     const auto count = set.ForLength(length).size();
     total += static_cast<long>(count);
-    std::printf("%-6s  %zu\n", length == kwintel::kLastFileLength ? "19+" : std::to_string(length).c_str(),
+    std::printf("%-6s  %zu\n", length == kwintel::kMaxWordLength ? "19+" : std::to_string(length).c_str(),
                 count);
   }
   std::printf("Totaal: %ld\n", total);
@@ -69,13 +71,12 @@ int main(int argc, char** argv) {
     }
   }
 
-  for (int length = kwintel::kFirstFileLength; length <= kwintel::kLastFileLength; ++length) {
-    const std::string path = kwintel::WordFilePath(prefix, length);
-    const auto failure =
-        kwintel::WriteFileAtomically(path, kwintel::WordFileContents(set.ForLength(length)));
-    if (failure) {
+  for (int length = kwintel::kMinWordLength; length <= kwintel::kMaxWordLength; ++length) {
+    const std::string path = kwintel::WordFileName(prefix, length);
+    const int failure = kwintel::WriteFileAtomically(path, kwintel::WordFileContents(set.ForLength(length)));
+    if (failure != 0) {
       std::fprintf(stderr, "kwintel-mkwords: kan %s niet schrijven: %s\n", path.c_str(),
-                   failure->c_str());
+                   kwintel::WriteErrorReason(failure).c_str());
       return 1;
     }
   }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "shell/text_encoding.h"
+#include "text/text_encoding.h"
 
 namespace kwintel {
 
@@ -23,7 +23,7 @@ void WordListBuilder::AddLine(std::string_view line) {
     ++set_.controlCharacter;
     return;
   }
-  if (converted->size() < static_cast<std::size_t>(kFirstFileLength)) {
+  if (converted->size() < static_cast<std::size_t>(kMinWordLength)) {
     ++set_.tooShort;
     return;
   }
@@ -31,7 +31,7 @@ void WordListBuilder::AddLine(std::string_view line) {
     ++set_.tooLong;
     return;
   }
-  const int length = static_cast<int>(std::min<std::size_t>(converted->size(), kLastFileLength));
+  const int length = static_cast<int>(std::min<std::size_t>(converted->size(), kMaxWordLength));
   set_.ForLength(length).push_back(CapitaliseTyped(*converted));
 }
 
@@ -60,12 +60,6 @@ WordFileSet BuildWordFileSet(std::istream& input) {
     builder.AddLine(text);
   }
   return builder.Finish();
-}
-
-std::string WordFilePath(const std::string& prefix, int length) {
-  char digits[8];
-  std::snprintf(digits, sizeof digits, "%02d", length);
-  return prefix + digits + ".DOC";
 }
 
 std::string WordFileContents(const std::vector<std::string>& words) {

@@ -8,16 +8,16 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/engine_types.h"
+
 namespace kwintel {
 
-inline constexpr int kFirstFileLength = 2;
-inline constexpr int kLastFileLength = 19;
 // A word file's line holds at most this many characters before its line end.
 inline constexpr std::size_t kMaxWordFileWordLength = 97;
 
 struct WordFileSet {
   // words[L - 2]: the words of file L, byte-sorted, without duplicates.
-  std::array<std::vector<std::string>, kLastFileLength - kFirstFileLength + 1> words;
+  std::array<std::vector<std::string>, kMaxWordLength - kMinWordLength + 1> words;
   int tooShort = 0;         // empty lines and one-character words, dropped
   int noCp1252Form = 0;     // not UTF-8, or a character Windows-1252 cannot hold: skipped
   int controlCharacter = 0; // a control character (tab, CR inside the line, ...): skipped
@@ -25,9 +25,9 @@ struct WordFileSet {
   int duplicates = 0;       // the same word again after conversion to capitals
 
   int Skipped() const { return noCp1252Form + controlCharacter + tooLong; }
-  std::vector<std::string>& ForLength(int length) { return words[length - kFirstFileLength]; }
+  std::vector<std::string>& ForLength(int length) { return words[length - kMinWordLength]; }
   const std::vector<std::string>& ForLength(int length) const {
-    return words[length - kFirstFileLength];
+    return words[length - kMinWordLength];
   }
 };
 
@@ -45,9 +45,6 @@ class WordListBuilder {
 
 // Reads the whole list, one word per line.
 WordFileSet BuildWordFileSet(std::istream& utf8List);
-
-// "%s%02d.DOC": the file of `length` under `prefix`.
-std::string WordFilePath(const std::string& prefix, int length);
 
 // The bytes of one word file: every word followed by LF.
 std::string WordFileContents(const std::vector<std::string>& words);
