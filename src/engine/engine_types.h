@@ -39,7 +39,7 @@ struct SearchRequest {
   std::string mustContain;
   std::string mustNotContain;
 
-  bool LengthSelected(int length) const { return lengths[length - kMinWordLength]; }
+  bool LengthSelected(int length) const { return lengths[static_cast<std::size_t>(length - kMinWordLength)]; }
 };
 
 // The pattern rewritten for its type, with the range of word-file lengths to scan.
