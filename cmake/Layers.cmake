@@ -22,10 +22,11 @@ function(kwintel_layer folder)
   if(LAYER_LIBS)
     target_link_libraries(kwintel_${name} PUBLIC ${LAYER_LIBS})
   endif()
-  set_property(GLOBAL APPEND PROPERTY KWINTEL_LAYER_RULES "${folder}:${name}:${LAYER_USES}")
+  list(JOIN LAYER_USES "," uses)
+  set_property(GLOBAL APPEND PROPERTY KWINTEL_LAYER_RULES "${folder}:${name}:${uses}")
 endfunction()
 
-# Writes the rules of every layer made so far, one line per folder: FOLDER:NAME:USED;USED...
+# Writes the rules of every layer made so far, one line per folder: FOLDER:NAME:USED,USED...
 function(kwintel_write_layer_rules file)
   get_property(rules GLOBAL PROPERTY KWINTEL_LAYER_RULES)
   list(JOIN rules "\n" text)

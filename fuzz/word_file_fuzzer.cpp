@@ -22,6 +22,7 @@
 #include <system_error>
 
 #include "engine/engine_types.h"
+#include "engine/word_file_name.h"
 #include "shell/run_search.h"
 #include "fuzz_check.h"
 #include "fuzz_dialog.h"

@@ -147,7 +147,7 @@ std::optional<std::array<bool, 18>> ParseLengthList(std::string_view list) {
     const auto first = ParseLength(item.substr(0, dash));
     const auto last = dash == std::string_view::npos ? first : ParseLength(item.substr(dash + 1));
     if (!first || !last || *first > *last) return std::nullopt;
-    for (int length = *first; length <= *last; ++length) lengths[length - 2] = true;
+    for (int length = *first; length <= *last; ++length) lengths[LengthIndex(length)] = true;
     if (comma == std::string_view::npos) return lengths;
     list.remove_prefix(comma + 1);
   }

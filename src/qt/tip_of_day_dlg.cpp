@@ -97,9 +97,7 @@ void CTipOfDayDlg::paintEvent(QPaintEvent* event) {
   painter.drawImage(panel.topLeft(), bulb_);
   const QRect band(panel.left() + bulb_.width(), panel.top(), panel.width() - bulb_.width(),
                    bulb_.height());
-  QFont heading = font();
-  heading.setBold(true);
-  painter.setFont(heading);
+  painter.setFont(font());
   painter.setPen(Qt::black);
   painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    QString::fromUtf8(kTipHeading));

@@ -66,7 +66,7 @@ int ReadMaxResults(const MainDialogView& view) {
 SearchRequest ReadSearchRequest(const MainDialog& dialog) {
   SearchRequest request;
   for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
-    request.lengths[length - kMinWordLength] = dialog.view.IsChecked(ids::LengthToggleId(length));
+    request.lengths[LengthIndex(length)] = dialog.view.IsChecked(ids::LengthToggleId(length));
   }
   request.type = ReadSearchType(dialog.view);
   request.maxResults = ReadMaxResults(dialog);

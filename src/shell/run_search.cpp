@@ -72,14 +72,14 @@ void RunSearch(MainDialog& dialog) {
   // runs to its end sets the bar to 100 all the same.
   for (int length = minLength; length <= maxLength; ++length) {
     if (!request.LengthSelected(length)) continue;
-    const std::int64_t size = WordFile::RegularFileSize(paths[length - kMinWordLength]);
+    const std::int64_t size = WordFile::RegularFileSize(paths[LengthIndex(length)]);
     if (size > 0) searchRunState.bytesTotal += size;
   }
   const CompiledPattern compiled = CompilePattern(request.type, prepared.text);
   WordFile file;
   for (int length = minLength; length <= maxLength; ++length) {
     if (searchRunState.stopRequested) break;
-    if (!request.LengthSelected(length) || !file.Open(paths[length - kMinWordLength])) continue;
+    if (!request.LengthSelected(length) || !file.Open(paths[LengthIndex(length)])) continue;
     ScanWordFile(dialog, compiled, file, request.maxResults, length);
     searchRunState.bytesDone += file.Size();
     file.Close();

@@ -25,9 +25,9 @@ struct WordFileSet {
   int duplicates = 0;       // the same word again after conversion to capitals
 
   int Skipped() const { return noCp1252Form + controlCharacter + tooLong; }
-  std::vector<std::string>& ForLength(int length) { return words[length - kMinWordLength]; }
+  std::vector<std::string>& ForLength(int length) { return words[LengthIndex(length)]; }
   const std::vector<std::string>& ForLength(int length) const {
-    return words[length - kMinWordLength];
+    return words[LengthIndex(length)];
   }
 };
 
