@@ -139,22 +139,29 @@ void MultiWordIndex::Add(std::string_view word) {
     if (++counts[letter] > letters_[letter]) return;
     key += radix_[letter];
   }
+  if (seen_.contains(word)) return;  // a word counts once, at its first place
+  const char* const text = Keep(word);
+  seen_.insert(std::string_view(text, word.size()));
   const auto id = static_cast<std::uint32_t>(entries_.size());
-  const auto [slot, isNew] = byKey_.try_emplace(key, Chain{id, id});
+  const auto [chain, isNew] = byKey_.try_emplace(key, Chain{id, id});
   if (!isNew) {
-    // Words of the same letters have the same length; a repeat is one of them.
-    for (std::uint32_t other = slot->second.first; other != kNone;
-         other = entries_[other].nextOfKey) {
-      if (TextOf(other) == word) return;
-    }
-    entries_[slot->second.last].nextOfKey = id;
-    slot->second.last = id;
+    entries_[chain->second.last].nextOfKey = id;
+    chain->second.last = id;
   }
-  entries_.push_back({key, static_cast<std::uint32_t>(text_.size()),
-                      static_cast<std::uint32_t>(word.size()), kNone});
-  text_.append(word);
+  entries_.push_back({text, key, static_cast<std::uint32_t>(word.size()), kNone});
   if (keepsCounts_) counts_.push_back(counts);
   if (!parts_.empty()) byLength_[word.size()].push_back(id);
+}
+
+const char* MultiWordIndex::Keep(std::string_view word) {
+  if (kBlockBytes - blockUsed_ < word.size()) {
+    blocks_.push_back(std::make_unique<char[]>(kBlockBytes));
+    blockUsed_ = 0;
+  }
+  char* const text = blocks_.back().get() + blockUsed_;
+  word.copy(text, word.size());
+  blockUsed_ += word.size();
+  return text;
 }
 
 // One run of Enumerate: the words chosen so far, the step count, and why it stopped.

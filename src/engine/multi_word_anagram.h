@@ -10,7 +10,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace kwintel {
@@ -50,10 +52,10 @@ enum class EnumerationEnd { Finished, StoppedByResult, StoppedByPump };
 
 // The plain words that can take part in a result of one pattern, by their letter multiset.
 //
-// Memory: each distinct word that passes Add's filter once, about 100 bytes plus its letters
-// (with an enumeration of 3 or 4 parts 32 bytes more for its letter counts); so at most that
-// much per distinct plain word of the files read, some 50 MB for every word of the OpenTaal set,
-// whatever the pattern. Enumerate adds a line buffer and a frame per part, nothing per result.
+// Memory: each distinct word that passes Add's filter once, about 150 bytes plus its letters
+// (with an enumeration of 3 or 4 parts 26 bytes more for its letter counts); so at most that
+// much per distinct plain word of the files read, some 70 MB if every word of the OpenTaal set
+// passed, whatever the pattern. Enumerate adds a line buffer and a frame per part, nothing per result.
 class MultiWordIndex {
  public:
   // Steps of the enumeration (words tried) between two calls of its pump.
@@ -64,8 +66,7 @@ class MultiWordIndex {
   // Offers the next word of the word files, in their order: shorter files first, then line
   // order. Kept when it is a plain word of a length that can take part, its letters a
   // sub-multiset of LETTERS, and not offered before (a word counts once, at its first line).
-  // Cost: one pass over the word; a word that passes that filter adds a hash lookup and a
-  // compare with the earlier words of the same letters.
+  // Cost: one pass over the word; a word that passes that filter adds two hash lookups.
   void Add(std::string_view word);
 
   // The number of distinct words kept.
@@ -87,8 +88,8 @@ class MultiWordIndex {
   static constexpr std::uint32_t kNone = 0xFFFFFFFF;
 
   struct Entry {
-    std::uint64_t key;        // its letter multiset, as KeyOf gives it
-    std::uint32_t offset;     // of its letters in text_
+    const char* text;         // its letters, in blocks_
+    std::uint64_t key;        // its letter multiset (radix_)
     std::uint32_t length;
     std::uint32_t nextOfKey;  // the next word of the same letters, in place order, or kNone
   };
@@ -98,7 +99,11 @@ class MultiWordIndex {
   };
   class Walk;
 
-  std::string_view TextOf(std::uint32_t id) const { return {text_.data() + entries_[id].offset, entries_[id].length}; }
+  std::string_view TextOf(std::uint32_t id) const {
+    return {entries_[id].text, entries_[id].length};
+  }
+  // A lasting copy of a word's letters.
+  const char* Keep(std::string_view word);
 
   std::vector<int> parts_;
   std::size_t letterCount_ = 0;
@@ -112,7 +117,11 @@ class MultiWordIndex {
   std::uint64_t wantedLengths_ = 0;  // bit L for word length L
   bool keepsCounts_ = false;         // an enumeration of 3 or 4 parts tests fits in between
 
-  std::string text_;
+  // The words' letters, in blocks that never move, so that seen_ can view them.
+  static constexpr std::size_t kBlockBytes = std::size_t{1} << 16;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  std::size_t blockUsed_ = kBlockBytes;
+  std::unordered_set<std::string_view> seen_;
   std::vector<Entry> entries_;  // by place: the order Add kept them in
   std::vector<Counts> counts_;  // by place, when keepsCounts_
   std::unordered_map<std::uint64_t, Chain> byKey_;
