@@ -1,0 +1,66 @@
+#pragma once
+// The word counts of a word-file set: PREFIX.FRQ beside PREFIX02.DOC ... PREFIX19.DOC. One line
+// per word, "WORD<TAB>COUNT" with LF (or CR LF) line ends, the word in Windows-1252 bytes exactly
+// as the word files hold it, the count a whole decimal number.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace kwintel {
+
+// "PREFIX.FRQ": the counts file of the word-file set under `prefix` (file-system bytes, as given).
+std::string CountsFilePath(const std::string& prefix);
+
+// Word -> count, read once and then only looked up. The words are views into one buffer that the
+// value owns, so it can be moved but not copied.
+class WordCounts {
+ public:
+  WordCounts() = default;
+  WordCounts(WordCounts&&) noexcept = default;
+  WordCounts& operator=(WordCounts&&) noexcept = default;
+  WordCounts(const WordCounts&) = delete;
+  WordCounts& operator=(const WordCounts&) = delete;
+
+  // Takes the bytes of a counts file. A line that is not "WORD<TAB>COUNT" (no tab, an empty word,
+  // a count with anything but digits or too large for 64 bits) is passed over and counted in
+  // DamagedLines; a word listed twice gets the sum of its counts. Linear in the size.
+  static WordCounts FromContents(std::vector<char> contents);
+
+  // How often `word` occurs; 0 for a word the file does not list. Case and bytes must match
+  // exactly. One hash and, as a rule, one comparison.
+  std::uint64_t CountOf(std::string_view word) const {
+    const auto found = counts_.find(word);
+    return found == counts_.end() ? 0 : found->second;
+  }
+
+  // Words listed (each once, however many lines named it).
+  std::size_t Size() const { return counts_.size(); }
+  std::size_t DamagedLines() const { return damagedLines_; }
+
+ private:
+  std::vector<char> contents_;  // a vector's move keeps its bytes in place, so the views stay valid
+  std::unordered_map<std::string_view, std::uint64_t> counts_;
+  std::size_t damagedLines_ = 0;
+};
+
+enum class CountsFileState {
+  kMissing,     // no file at that path: the set has no counts
+  kUnreadable,  // a file is there but cannot be read whole (a folder, no permission, a read error)
+  kRead,
+};
+
+struct LoadedWordCounts {
+  CountsFileState state = CountsFileState::kMissing;
+  std::string failure;  // kUnreadable: the system's reason, for a message
+  WordCounts counts;    // empty unless kRead
+};
+
+// Reads the counts file at `path` whole in one read. A damaged file still loads (its good lines
+// count); only a missing or unreadable one gives no counts. Never blocks on a FIFO.
+LoadedWordCounts LoadWordCounts(const std::string& path);
+
+}  // namespace kwintel
