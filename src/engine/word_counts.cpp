@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -51,6 +53,51 @@ int ReadWhole(int fd, std::size_t size, std::vector<char>& contents) {
   return 0;
 }
 
+std::uint64_t Load8(const char* bytes) {
+  std::uint64_t value;
+  std::memcpy(&value, bytes, 8);
+  return value;
+}
+
+std::uint64_t Load4(const char* bytes) {
+  std::uint32_t value;
+  std::memcpy(&value, bytes, 4);
+  return value;
+}
+
+// The 128-bit product of a and b folded to 64 bits: every input bit reaches most output bits.
+std::uint64_t Mix(std::uint64_t a, std::uint64_t b) {
+  const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+  return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
+}
+
+// A hash of a word, after the multiply-fold hashes of small keys: a word of up to 16 bytes is
+// read as two overlapping blocks (of 8 bytes, of 4, or three single bytes for 1 to 3), so no
+// loop and no byte-by-byte copy; a longer word mixes its middle blocks in first. The length is
+// mixed in, so overlapping reads of different lengths do not collide. Not meant for keys an
+// attacker chooses: the words come from the user's own files.
+std::uint64_t HashWord(std::string_view word) {
+  constexpr std::uint64_t kSeed0 = 0xA0761D6478BD642Fu;
+  constexpr std::uint64_t kSeed1 = 0xE7037ED1A0B428DBu;
+  const char* const bytes = word.data();
+  const std::size_t size = word.size();
+  std::uint64_t first = 0;
+  std::uint64_t last = 0;
+  if (size >= 8) {
+    first = Load8(bytes);
+    last = Load8(bytes + size - 8);
+    for (std::size_t at = 8; at + 8 < size; at += 8) first = Mix(first ^ kSeed0, Load8(bytes + at) ^ kSeed1);
+  } else if (size >= 4) {
+    first = Load4(bytes);
+    last = Load4(bytes + size - 4);
+  } else if (size > 0) {
+    first = std::uint64_t{static_cast<unsigned char>(bytes[0])} << 16 |
+            std::uint64_t{static_cast<unsigned char>(bytes[size / 2])} << 8 |
+            static_cast<unsigned char>(bytes[size - 1]);
+  }
+  return Mix(first ^ kSeed0 ^ size, last ^ kSeed1);
+}
+
 }  // namespace
 
 std::string CountsFilePath(const std::string& prefix) { return prefix + ".FRQ"; }
@@ -58,10 +105,18 @@ std::string CountsFilePath(const std::string& prefix) { return prefix + ".FRQ"; 
 WordCounts WordCounts::FromContents(std::vector<char> contents) {
   WordCounts result;
   result.contents_ = std::move(contents);
-  const char* next = result.contents_.data();
+  const char* const base = result.contents_.data();
+  const char* next = base;
   const char* const end = next + result.contents_.size();
-  // About 14 bytes a line in a real file; reserving spares the table its rehashes.
-  result.counts_.reserve(result.contents_.size() / 14 + 1);
+
+  // At least twice as many slots as lines (the last one perhaps without its LF) keeps the table
+  // at most half full.
+  const auto lines = static_cast<std::size_t>(std::count(next, end, '\n')) + 1;
+  std::size_t capacity = 16;
+  while (capacity < 2 * lines) capacity *= 2;
+  result.slots_.assign(capacity, Slot{});
+  result.shift_ = 64 - std::countr_zero(capacity);
+
   while (next < end) {
     const char* lineFeed = static_cast<const char*>(std::memchr(next, '\n', static_cast<std::size_t>(end - next)));
     if (lineFeed == nullptr) lineFeed = end;
@@ -75,10 +130,40 @@ WordCounts WordCounts::FromContents(std::vector<char> contents) {
       ++result.damagedLines_;
       continue;
     }
-    const auto [place, added] = result.counts_.try_emplace(line.substr(0, tab), *count);
-    if (!added) place->second = SaturatingSum(place->second, *count);
+    const std::string_view word = line.substr(0, tab);
+    if (word.size() > kMaxWordLength) {
+      ++result.damagedLines_;
+      continue;
+    }
+    const std::uint64_t hash = HashWord(word);
+    Slot& slot = result.slots_[result.SlotOf(word, hash)];
+    if (slot.length == 0) {
+      slot.offset = static_cast<std::uint32_t>(word.data() - base);
+      slot.length = static_cast<std::uint16_t>(word.size());
+      slot.tag = static_cast<std::uint16_t>(hash);
+      ++result.size_;
+    }
+    slot.count = SaturatingSum(slot.count, *count);
   }
   return result;
+}
+
+std::size_t WordCounts::SlotOf(std::string_view word, std::uint64_t hash) const {
+  const std::size_t mask = slots_.size() - 1;
+  const auto tag = static_cast<std::uint16_t>(hash);
+  for (std::size_t index = static_cast<std::size_t>(hash >> shift_);; index = (index + 1) & mask) {
+    const Slot& slot = slots_[index];
+    if (slot.length == 0) return index;
+    if (slot.tag == tag && slot.length == word.size() &&
+        std::memcmp(contents_.data() + slot.offset, word.data(), word.size()) == 0) {
+      return index;
+    }
+  }
+}
+
+std::uint64_t WordCounts::CountOf(std::string_view word) const {
+  if (slots_.empty() || word.empty() || word.size() > kMaxWordLength) return 0;
+  return slots_[SlotOf(word, HashWord(word))].count;
 }
 
 LoadedWordCounts LoadWordCounts(const std::string& path) {
@@ -102,8 +187,11 @@ LoadedWordCounts LoadWordCounts(const std::string& path) {
     error = EISDIR;
   } else if (!S_ISREG(status.st_mode)) {
     error = EINVAL;  // a FIFO or a device: not a counts file
+  } else if (static_cast<std::uint64_t>(status.st_size) >= (std::uint64_t{1} << 32)) {
+    error = EFBIG;  // the table keeps 32-bit places; a real counts file is a few megabytes
   } else {
     error = ReadWhole(fd, static_cast<std::size_t>(status.st_size), contents);
+    if (error == 0 && contents.size() >= (std::size_t{1} << 32)) error = EFBIG;  // grew meanwhile
   }
   ::close(fd);
   if (error != 0) {

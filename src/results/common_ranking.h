@@ -24,7 +24,7 @@ class CommonRanking {
   // the cost of one comparison, without touching its text.
   void Offer(std::string_view line, std::uint64_t count) {
     ++offered_;
-    if (kept_.size() == maximum_ && (maximum_ == 0 || count <= kept_.front().count)) return;
+    if (heap_.size() == maximum_ && (maximum_ == 0 || count <= heap_.front().count)) return;
     Keep(line, count);
   }
 
@@ -37,10 +37,11 @@ class CommonRanking {
   std::vector<RankedLine> TakeHighestFirst();
 
  private:
+  // A kept line as the heap holds it: small, so that sifting moves 24 bytes, never a string.
   struct Entry {
     std::uint64_t count;
-    std::size_t arrival;  // offer number: breaks ties, the earlier line ranking first
-    std::string text;
+    std::uint64_t arrival;  // offer number: breaks ties, the earlier line ranking first
+    std::size_t text;       // its text: texts_[text]
   };
   // The order of the heap: `a` ranks before `b`. With it as "less", the heap's front is the line
   // that ranks last, the one a better newcomer replaces.
@@ -52,7 +53,8 @@ class CommonRanking {
 
   std::size_t maximum_;
   std::size_t offered_ = 0;
-  std::vector<Entry> kept_;  // a binary heap under RanksBefore
+  std::vector<Entry> heap_;         // a binary heap under RanksBefore
+  std::vector<std::string> texts_;  // one per kept line; a dropped line's string takes the next
 };
 
 }  // namespace kwintel
