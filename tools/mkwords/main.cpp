@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
   PrintCounts(set);
   if (counts) {
     std::printf("Met telling: %zu woorden (%s)\n", counts->CountedWords(), countsPath.c_str());
-    std::printf("Tellingen weggelaten: %zu regels zonder getal en woord, %zu woorden niet in de lijst\n",
+    std::printf("Tellingen overgeslagen: %zu regels zonder getal en woord; niet in de lijst: %zu\n",
                 counts->SkippedLines(), counts->DroppedForms());
   }
   return 0;
