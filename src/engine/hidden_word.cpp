@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/plain_word.h"
+#include "text/text_encoding.h"
 
 namespace kwintel {
 
@@ -48,7 +49,7 @@ bool LetterPairIndex::Contains(std::string_view word) const {
 std::optional<HiddenWordPattern> PrepareHiddenWord(std::string_view clue) {
   HiddenWordPattern pattern;
   for (const char c : clue) {
-    const char upper = UpperCaseAscii(c);
+    const char upper = AsciiUpper(c);
     if (upper >= 'A' && upper <= 'Z') pattern.letters.push_back(upper);
   }
   if (pattern.letters.size() < 2) return std::nullopt;

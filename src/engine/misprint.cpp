@@ -1,9 +1,10 @@
 #include "engine/misprint.h"
 
 #include <algorithm>
+#include <string>
 
 // The element tests of the sequence type, so that both types agree on what an element accepts.
-#include "engine/sequence_run_plan.h"
+#include "engine/sequence_elements.h"
 
 namespace kwintel {
 

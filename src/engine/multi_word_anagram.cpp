@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/plain_word.h"
+#include "text/text_encoding.h"
 
 namespace kwintel {
 
@@ -16,7 +17,7 @@ bool ReadLetters(std::string_view text, std::string& letters) {
     return false;
   }
   for (const char c : text) {
-    const char upper = UpperCaseAscii(c);
+    const char upper = AsciiUpper(c);
     if (upper < 'A' || upper > 'Z') return false;
     letters.push_back(upper);
   }

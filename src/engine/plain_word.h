@@ -15,9 +15,4 @@ inline bool IsPlainWord(std::string_view word) {
   return true;
 }
 
-// The ASCII letters a-z as A-Z; every other byte, accented letters included, as it is.
-inline char UpperCaseAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c;
-}
-
 }  // namespace kwintel

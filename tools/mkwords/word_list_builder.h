@@ -31,6 +31,24 @@ struct WordFileSet {
   }
 };
 
+// Why a line of a UTF-8 list gives no word of the set.
+enum class ListWordFault { kNone, kTooShort, kNoCp1252Form, kControlCharacter, kTooLong };
+
+struct ListWord {
+  std::string word;  // Windows-1252 capitals, as the word files hold it; empty unless kNone
+  ListWordFault fault = ListWordFault::kNone;
+};
+
+// The word a line of a UTF-8 list stands for in the word files (its line end, LF or CR LF,
+// removed first): converted to Windows-1252 and capitals, refused when it has a character
+// Windows-1252 cannot hold, a control character, fewer than 2 or more than 97 characters.
+ListWord ConvertListWord(std::string_view utf8Line);
+
+// The file a word of `length` bytes belongs to: the length, 19 for every longer word.
+inline int FileLengthOf(std::size_t length) {
+  return length < static_cast<std::size_t>(kMaxWordLength) ? static_cast<int>(length) : kMaxWordLength;
+}
+
 // Collects words one at a time; Finish sorts and removes duplicates.
 class WordListBuilder {
  public:
