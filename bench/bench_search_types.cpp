@@ -150,7 +150,7 @@ void RunMatcher(benchmark::State& state, const WordSet* set, const Case* c, Matc
     for (auto _ : state) {
       matches = 0;
       for (std::size_t i = first; i < last; ++i) {
-        kwintel::MatchCompiled(compiled, set->words[i]);
+        kwintel::MatchCompiled(compiled, set->words[i], set->lengths[i]);
         matches += matchState.matched;
       }
       benchmark::DoNotOptimize(matches);

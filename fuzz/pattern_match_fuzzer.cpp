@@ -82,7 +82,7 @@ void CheckType(SearchType type, std::string_view pattern,
     FUZZ_REQUIRE(Verdict(type, preparedCopy, wordCopy) == verdict);
     const int variables[] = {matchState.ampVar, matchState.dollarVar, matchState.caretVar};
     const std::string remainder = matchState.remainder;
-    MatchCompiled(compiled, wordCopy.bytes.get());
+    MatchCompiled(compiled, wordCopy.bytes.get(), std::strlen(wordCopy.bytes.get()));
     FUZZ_REQUIRE(matchState.matched == verdict && matchState.ampVar == variables[0] &&
                  matchState.dollarVar == variables[1] && matchState.caretVar == variables[2]);
     if (verdict == 1) FUZZ_REQUIRE(matchState.remainder == remainder);

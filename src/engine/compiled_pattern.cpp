@@ -18,12 +18,19 @@ CompiledPattern CompilePattern(SearchType type, std::string text) {
       break;
     case SearchType::Stack:
       compiled.stack.emplace(pattern);
+      if (HasWholeWordMatchers()) compiled.stackNibbles.emplace(compiled.stack->set);
       break;
     case SearchType::Set:
       compiled.set.emplace(pattern);
       break;
-    case SearchType::Frequency:
-      compiled.frequency.emplace(pattern);
+    case SearchType::Frequency: {
+      const FrequencyPattern& frequency = compiled.frequency.emplace(pattern);
+      compiled.wholeWordFrequency =
+          frequency.wildcard && frequency.digits > 0 && !frequency.refused && HasWholeWordMatchers();
+      break;
+    }
+    case SearchType::Anagram:
+      compiled.anagram.emplace(pattern);
       break;
     default:
       break;
@@ -31,7 +38,7 @@ CompiledPattern CompilePattern(SearchType type, std::string text) {
   return compiled;
 }
 
-void MatchCompiled(const CompiledPattern& pattern, const char* word) {
+void MatchCompiled(const CompiledPattern& pattern, const char* word, std::size_t length) {
   MatchState& state = matchState;
   ClearVerdict(state);
   const char* text = pattern.text.c_str();
@@ -46,6 +53,10 @@ void MatchCompiled(const CompiledPattern& pattern, const char* word) {
       if (pattern.negated) state.matched = state.matched == 0 ? 1 : 0;
       break;
     case SearchType::Anagram:
+      if (pattern.anagram && !pattern.anagram->MayMatch(word, length)) {
+        state.remainder.clear();  // as MatchAnagram leaves it on a word it refuses
+        break;
+      }
       MatchAnagram(word, text);
       break;
     case SearchType::Set:
@@ -55,9 +66,23 @@ void MatchCompiled(const CompiledPattern& pattern, const char* word) {
       MatchSubset(word, text);
       break;
     case SearchType::Frequency:
+      // The whole-word form answers -1 for a word too long for it.
+      if (pattern.wholeWordFrequency) {
+        if (const int enough = EnoughBytesOfEachCountWhole(word, length, *pattern.frequency); enough >= 0) {
+          state.matched = enough;
+          break;
+        }
+      }
       MatchFrequency(word, *pattern.frequency);
       break;
     case SearchType::Stack:
+      if (pattern.stackNibbles) {
+        if (const int reaches = LongestRunReachesWhole(word, length, *pattern.stackNibbles, pattern.stack->runLength);
+            reaches >= 0) {
+          state.matched = reaches;
+          break;
+        }
+      }
       MatchStack(word, *pattern.stack);
       break;
     case SearchType::Product:

@@ -8,11 +8,13 @@
 #include <optional>
 #include <string>
 
+#include "engine/anagram_prefilter.h"
 #include "engine/byte_set.h"
 #include "engine/engine_types.h"
 #include "engine/frequency_pattern.h"
 #include "engine/sequence_automaton.h"
 #include "engine/stack_pattern.h"
+#include "engine/whole_word_matchers.h"
 
 namespace kwintel {
 
@@ -24,8 +26,11 @@ struct CompiledPattern {
   std::optional<SequenceAutomaton> sequence;  // without letter variables; negated by a leading '-'
   bool negated = false;
   std::optional<StackPattern> stack;
+  std::optional<NibbleByteSet> stackNibbles;  // the Stack set, where words are taken whole
   std::optional<ByteSet> set;
   std::optional<FrequencyPattern> frequency;
+  bool wholeWordFrequency = false;  // Frequency with '*' and digits, where words are taken whole
+  std::optional<AnagramLetters> anagram;
 };
 
 // Compiles any text for `type`. A search passes a prepared pattern, but any text compiles, and
@@ -33,7 +38,8 @@ struct CompiledPattern {
 CompiledPattern CompilePattern(SearchType type, std::string text);
 
 // Clears matched and the three letter variables, then calls the matcher of the pattern's type with
-// its compiled form (a type value outside 0-9 calls nothing). `word` is NUL-terminated.
-void MatchCompiled(const CompiledPattern& pattern, const char* word);
+// its compiled form (a type value outside 0-9 calls nothing). `word` is NUL-terminated, its NUL
+// `length` bytes on.
+void MatchCompiled(const CompiledPattern& pattern, const char* word, std::size_t length);
 
 }  // namespace kwintel

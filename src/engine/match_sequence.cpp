@@ -81,6 +81,24 @@ struct Variables {
   int caret;
 };
 
+// A run whose rest binds no variable leaves the variables as they are, and the starts it tries
+// from w are those it tries from any later w' and more: once it failed from w, it fails from every
+// w' >= w with the same variables. Its floor, the lowest start it failed from, answers those runs
+// with one look-up and no per-start entry.
+struct FloorKey {
+  std::size_t star = 0;
+  int amp = 0;
+  int dollar = 0;
+  int caret = 0;
+  bool operator==(const FloorKey&) const = default;
+};
+
+struct FloorKeyHash {
+  std::size_t operator()(const FloorKey& k) const {
+    return RunStateHash{}(RunState{0, k.star, k.amp, k.dollar, k.caret});
+  }
+};
+
 // One match of one word. Plain backtracking takes at most `budget` run starts; a walk that runs
 // out is abandoned (`exhausted`) and the word is matched again with the memo, which bounds the
 // work by the number of distinct states instead of the number of paths.
@@ -105,7 +123,12 @@ class Walker {
   long budget_;  // below 0: no limit
   bool remember_;
   bool exhausted_ = false;
+  // Whether the rest after the '*' at each pattern offset binds a variable: 0 unknown, 1 no, 2 yes.
+  bool RestBinds(const char* star);
+
   std::unordered_map<RunState, Variables, RunStateHash> failed_;
+  std::unordered_map<FloorKey, std::size_t, FloorKeyHash> floors_;
+  std::vector<signed char> restBinds_;
   // The states of the runs in progress, to be remembered as failed when their run fails: each
   // run's own above those of the runs it was tried from.
   std::vector<RunState> tried_;
@@ -152,15 +175,51 @@ void Walker::Walk(const char* w, const char* p) {
 // A run ('*' at p, not the last pattern character) tried from every start w, w+1, ...: the rest of
 // the pattern from there. The first start lets the run be empty; the last leaves one word
 // character. Once one succeeds the later starts are not tried.
+bool Walker::RestBinds(const char* star) {
+  const auto at = static_cast<std::size_t>(star - pattern_);
+  if (restBinds_.size() <= at) restBinds_.resize(at + 1, 0);
+  if (restBinds_[at] == 0) {
+    bool binds = false;
+    for (const char* q = star + 1; *q != '\0' && !binds; ++q) {
+      if (*q == '[' || *q == '{') {
+        q = SkipSequenceClass(q) - 1;  // a class's characters are no marks
+      } else {
+        binds = *q == '\'' || *q == '%' || *q == '_';
+      }
+    }
+    restBinds_[at] = binds ? 2 : 1;
+  }
+  return restBinds_[at] == 2;
+}
+
 void Walker::Run(const char* w, const char* p) {
   MatchState& state = matchState;
   const char* rest = p + 1;
+  if (remember_ && !RestBinds(p)) {
+    const FloorKey key{static_cast<std::size_t>(p - pattern_), state.ampVar, state.dollarVar, state.caretVar};
+    const auto start = static_cast<std::size_t>(w - word_);
+    // A copy: the walks below add floors, which may move the table's entries.
+    const auto known = floors_.find(key);
+    const std::size_t floor = known == floors_.end() ? SIZE_MAX : known->second;
+    if (start >= floor) return;  // fails, changing nothing
+    for (const char* s = w; !IsSequenceWordEnd(*s); ++s) {
+      if (static_cast<std::size_t>(s - word_) >= floor) break;
+      if (!Accepts(rest, *s, state)) continue;
+      Walk(s, rest);
+      if (state.matched) return;
+    }
+    floors_[key] = start;
+    return;
+  }
   const std::size_t mark = tried_.size();
   for (const char* s = w; !IsSequenceWordEnd(*s); ++s) {
     if (budget_ >= 0 && --budget_ < 0) {
       exhausted_ = true;
       return;
     }
+    // A start whose character the rest's first element refuses changes nothing: no call, and
+    // nothing to remember (a later try of the run meets the next start that is remembered).
+    if (!Accepts(rest, *s, state)) continue;
     if (remember_) {
       const RunState here = StateAt(s, p);
       if (const auto known = failed_.find(here); known != failed_.end()) {
@@ -171,7 +230,7 @@ void Walker::Run(const char* w, const char* p) {
       }
       tried_.push_back(here);
     }
-    if (Accepts(rest, *s, state)) Walk(s, rest);
+    Walk(s, rest);
     if (state.matched || exhausted_) {
       tried_.resize(mark);
       return;

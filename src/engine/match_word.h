@@ -11,7 +11,12 @@ namespace kwintel {
 void MatchWord(SearchType type, const char* pattern, const char* word);
 
 // Clears matched and the three letter variables.
-void ClearVerdict(MatchState& state);
+inline void ClearVerdict(MatchState& state) {
+  state.matched = 0;
+  state.ampVar = 0;
+  state.dollarVar = 0;
+  state.caretVar = 0;
+}
 
 // Sequence ("Volgorde"): the whole word against the prepared pattern (without its leading '-'),
 // by backtracking: the matcher of patterns with letter variables, and of any text. A word whose

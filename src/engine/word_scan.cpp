@@ -21,7 +21,7 @@ void ScanWords(const CompiledPattern& pattern, WordFile& file, ScanSink& sink) {
     } else {
       ++counter;
     }
-    MatchCompiled(pattern, word);
+    MatchCompiled(pattern, word, length);
     if (matchState.matched) sink.Found(std::string_view(word, length));
   }
 }

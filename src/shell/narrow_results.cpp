@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -79,7 +80,7 @@ void NarrowResults(MainDialog& dialog) {
     std::string& text = lines[static_cast<std::size_t>(i)];
     StripLengthPrefix(text);
     AsciiUpperInPlace(text);
-    MatchCompiled(compiled, text.c_str());
+    MatchCompiled(compiled, text.c_str(), std::strlen(text.c_str()));
     if (!matchState.matched) continue;
     if (PassesResultFilter(dialog, text)) {
       if (!upperCaseMode) AsciiLowerInPlace(text);
