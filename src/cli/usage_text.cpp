@@ -17,8 +17,8 @@ Formulier:
   -w, --words VOORVOEGSEL  map en basisnaam van de woordbestanden (VOORVOEGSEL02.DOC ...
                            VOORVOEGSEL19.DOC); zonder -w de set naast het programma
   -t, --type NAAM          zoektype (hoofdletters doen er niet toe): Volgorde, Frequentie,
-                           Anagram, Anagram-1, Stapel, Set, Product, Subset, Som, Telefoon;
-                           standaard Volgorde
+                           Anagram, Anagram-1, Stapel, Set, Product, Subset, Som, Telefoon,
+                           Meerwoord, Verborgen, Drukfout; standaard Volgorde
   -l, --lengths LIJST      woordlengtes 2..19 (19 is "19+"), met komma's en reeksen: 5,7 of
                            2-6,19; "none" zet ze alle uit ("Geen"); standaard alle
   -m, --max N              hoogstens N resultaatregels (een geheel getal vanaf 1); standaard 100
@@ -57,6 +57,13 @@ Zoektypen, met een voorbeeld:
   Som         kwintel-cli -t Som KAT         som van de letterwaarden
   Telefoon    kwintel-cli -t Telefoon 7667   woorden die deze cijfers geven op een
                                              telefoontoetsenbord (ook: ROOS)
+  Meerwoord   kwintel-cli -t Meerwoord "KRUISWOORDPUZZEL 5,5,6"
+                                             anagrammen in twee woorden, of in woorden
+                                             van deze lengtes (2 tot 4, samen alle letters)
+  Verborgen   kwintel-cli -t Verborgen "de kat eet rood vlees"
+                                             woorden verborgen in de letters, ook
+                                             achterstevoren («DOOR <»)
+  Drukfout    kwintel-cli -t Drukfout ROOS   woorden die op precies een letter na passen
 
 Voorbeeld met handelingen:
   kwintel-cli -t Subset KAARTEN --narrow Volgorde:*T --sort --sort -o lijst.txt

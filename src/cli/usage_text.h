@@ -8,7 +8,7 @@ namespace kwintel::cli {
 // The short usage, after a usage error on standard error.
 std::string_view UsageSummary();
 
-// --help: every option, every action and the ten search types with one example each.
+// --help: every option, every action and the search types with one example each.
 std::string_view HelpText();
 
 }  // namespace kwintel::cli

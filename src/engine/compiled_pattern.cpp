@@ -1,5 +1,6 @@
 #include "engine/compiled_pattern.h"
 
+#include <cstring>
 #include <utility>
 
 #include "engine/match_word.h"
@@ -31,6 +32,15 @@ CompiledPattern CompilePattern(SearchType type, std::string text) {
     }
     case SearchType::Anagram:
       compiled.anagram.emplace(pattern);
+      break;
+    case SearchType::MultiWordAnagram:
+      compiled.multiWord = PrepareMultiWordAnagram(compiled.text);
+      break;
+    case SearchType::HiddenWord:
+      compiled.hidden = PrepareHiddenWord(compiled.text);
+      break;
+    case SearchType::Misprint:
+      compiled.misprint = PrepareMisprint(compiled.text);
       break;
     default:
       break;
@@ -97,8 +107,31 @@ void MatchCompiled(const CompiledPattern& pattern, const char* word, std::size_t
     case SearchType::Telephone:
       MatchTelephone(word, text);
       break;
+    // A text its preparation refuses matches nothing.
+    case SearchType::MultiWordAnagram:
+      state.matched = pattern.multiWord && PassesMultiWordNarrowing(*pattern.multiWord, {word, length}) ? 1 : 0;
+      break;
+    case SearchType::HiddenWord:
+      state.matched = pattern.hidden && FindHiddenWord(*pattern.hidden, {word, length}) != HiddenWordFind::None ? 1 : 0;
+      break;
+    case SearchType::Misprint:
+      state.matched = pattern.misprint && MatchMisprint(*pattern.misprint, {word, length}) ? 1 : 0;
+      break;
   }
   // Any other value calls nothing and leaves matched 0.
+}
+
+void MatchLineForNarrowing(const CompiledPattern& pattern, const std::string& text) {
+  if (pattern.type == SearchType::HiddenWord) {
+    ClearVerdict(matchState);
+    matchState.matched = pattern.hidden && PassesHiddenWordNarrowing(*pattern.hidden, text) ? 1 : 0;
+    return;
+  }
+  MatchCompiled(pattern, text.c_str(), std::strlen(text.c_str()));
+}
+
+bool FoundBackwards(const CompiledPattern& pattern, std::string_view word) {
+  return pattern.hidden && FindHiddenWord(*pattern.hidden, word) == HiddenWordFind::Backwards;
 }
 
 }  // namespace kwintel

@@ -12,6 +12,9 @@
 #include "engine/byte_set.h"
 #include "engine/engine_types.h"
 #include "engine/frequency_pattern.h"
+#include "engine/hidden_word.h"
+#include "engine/misprint.h"
+#include "engine/multi_word_anagram.h"
 #include "engine/sequence_automaton.h"
 #include "engine/stack_pattern.h"
 #include "engine/whole_word_matchers.h"
@@ -31,6 +34,9 @@ struct CompiledPattern {
   std::optional<FrequencyPattern> frequency;
   bool wholeWordFrequency = false;  // Frequency with '*' and digits, where words are taken whole
   std::optional<AnagramLetters> anagram;
+  std::optional<MultiWordPattern> multiWord;
+  std::optional<HiddenWordPattern> hidden;
+  std::optional<MisprintPattern> misprint;
 };
 
 // Compiles any text for `type`. A search passes a prepared pattern, but any text compiles, and
@@ -38,8 +44,16 @@ struct CompiledPattern {
 CompiledPattern CompilePattern(SearchType type, std::string text);
 
 // Clears matched and the three letter variables, then calls the matcher of the pattern's type with
-// its compiled form (a type value outside 0-9 calls nothing). `word` is NUL-terminated, its NUL
-// `length` bytes on.
+// its compiled form (a type value that is no search type calls nothing). `word` is NUL-terminated,
+// its NUL `length` bytes on. "Meerwoord" combines words rather than matching them one by one: a
+// word here is tested as a line of its results, as "&Doorzoeken" tests it.
 void MatchCompiled(const CompiledPattern& pattern, const char* word, std::size_t length);
+
+// What "&Doorzoeken" asks of a line's text (length prefix stripped, upper-cased): MatchCompiled,
+// but for "Verborgen", whose own lines «WORD <» pass too.
+void MatchLineForNarrowing(const CompiledPattern& pattern, const std::string& text);
+
+// Whether a found word's "Verborgen" line is «WORD <»: the word is hidden read backwards only.
+bool FoundBackwards(const CompiledPattern& pattern, std::string_view word);
 
 }  // namespace kwintel

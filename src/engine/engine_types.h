@@ -9,7 +9,7 @@
 
 namespace kwintel {
 
-// The ten search types. The values are fixed: the per-word dispatch and the result-line
+// The search types. The values are fixed: the per-word dispatch and the result-line
 // decoration key on them, and they are not the positions of the radios in their group.
 enum class SearchType : int {
   Sequence = 0,
@@ -22,6 +22,9 @@ enum class SearchType : int {
   Sum = 7,
   AnagramMinusOne = 8,
   Telephone = 9,
+  MultiWordAnagram = 10,
+  HiddenWord = 11,
+  Misprint = 12,
 };
 
 inline constexpr int kMinWordLength = 2;

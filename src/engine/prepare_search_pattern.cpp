@@ -2,8 +2,12 @@
 
 #include <climits>
 #include <cstring>
+#include <optional>
 
+#include "engine/hidden_word.h"
 #include "engine/keypad_digits.h"
+#include "engine/misprint.h"
+#include "engine/multi_word_anagram.h"
 #include "engine/number_reading.h"
 #include "engine/word_character.h"
 
@@ -157,6 +161,15 @@ bool PrepareTelephone(std::string& text, int& minLength, int& maxLength) {
   return true;
 }
 
+// The lengths of a pattern that its own preparation has read, or false when it refused it.
+template <typename Prepared>
+bool TakeLengths(const std::optional<Prepared>& prepared, int& minLength, int& maxLength) {
+  if (!prepared) return false;
+  minLength = prepared->minLength;
+  maxLength = prepared->maxLength;
+  return true;
+}
+
 bool PrepareForType(std::string& text, SearchType type, int& minLength, int& maxLength) {
   switch (type) {
     case SearchType::Sequence:
@@ -195,8 +208,14 @@ bool PrepareForType(std::string& text, SearchType type, int& minLength, int& max
       return true;
     case SearchType::Telephone:
       return PrepareTelephone(text, minLength, maxLength);
+    case SearchType::MultiWordAnagram:
+      return TakeLengths(PrepareMultiWordAnagram(text), minLength, maxLength);
+    case SearchType::HiddenWord:
+      return TakeLengths(PrepareHiddenWord(text), minLength, maxLength);
+    case SearchType::Misprint:
+      return TakeLengths(PrepareMisprint(text), minLength, maxLength);
   }
-  return false;  // not one of the ten types
+  return false;  // not one of the search types
 }
 
 }  // namespace

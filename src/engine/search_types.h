@@ -19,7 +19,7 @@ struct SearchTypeEntry {
 };
 
 // In the order of the radios in their group (the group positions).
-inline constexpr std::array<SearchTypeEntry, 10> kSearchTypes = {{
+inline constexpr std::array<SearchTypeEntry, 13> kSearchTypes = {{
     {SearchType::Sequence, ids::kVolgorde, "Volgorde", false},
     {SearchType::Frequency, ids::kFrequentie, "Frequentie", false},
     {SearchType::Anagram, ids::kAnagram, "Anagram", true},
@@ -30,6 +30,9 @@ inline constexpr std::array<SearchTypeEntry, 10> kSearchTypes = {{
     {SearchType::Subset, ids::kSubset, "Subset", true},
     {SearchType::Sum, ids::kSom, "Som", false},
     {SearchType::Telephone, ids::kTelefoon, "Telefoon", false},
+    {SearchType::MultiWordAnagram, ids::kMeerwoord, "Meerwoord", false},
+    {SearchType::HiddenWord, ids::kVerborgen, "Verborgen", false},
+    {SearchType::Misprint, ids::kDrukfout, "Drukfout", false},
 }};
 
 // The radio ids in group order.

@@ -26,4 +26,19 @@ void ScanWords(const CompiledPattern& pattern, WordFile& file, ScanSink& sink) {
   }
 }
 
+void ReadWords(WordFile& file, ScanSink& sink) {
+  int counter = 0;
+  const char* word = nullptr;
+  std::size_t length = 0;
+  while (!searchRunState.stopRequested && file.NextLine(word, length)) {
+    if (counter == kLinesBetweenPumps) {
+      counter = 0;
+      sink.Pump(file);
+    } else {
+      ++counter;
+    }
+    sink.Found(std::string_view(word, length));
+  }
+}
+
 }  // namespace kwintel

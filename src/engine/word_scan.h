@@ -25,4 +25,9 @@ class ScanSink {
 // line, so the sink may set it). Allocates nothing.
 void ScanWords(const CompiledPattern& pattern, WordFile& file, ScanSink& sink);
 
+// ScanWords without a pattern: every line of `file` goes to the sink's Found (matchState is left
+// alone), with the same pumps and the same stop. For the types that gather words before they
+// combine them.
+void ReadWords(WordFile& file, ScanSink& sink);
+
 }  // namespace kwintel

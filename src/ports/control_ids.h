@@ -46,6 +46,9 @@ inline constexpr int kStapel = 1119;
 inline constexpr int kProduct = 1120;
 inline constexpr int kSom = 1121;
 inline constexpr int kTelefoon = 1122;
+inline constexpr int kMeerwoord = 1034;  // inside 1029..1122, the range the radios clear
+inline constexpr int kVerborgen = 1035;
+inline constexpr int kDrukfout = 1036;
 
 // Max-results radios.
 inline constexpr int kMax100 = 1134;

@@ -13,7 +13,7 @@ inline constexpr int kNoControlId = -1;
 
 // The dialog's size in dialog units.
 inline constexpr int kDialogWidthUnits = 477;
-inline constexpr int kDialogHeightUnits = 289;
+inline constexpr int kDialogHeightUnits = 323;
 
 enum class ControlKind {
   PatternBox,      // editable combo box with the pattern history
@@ -47,7 +47,7 @@ inline constexpr int kLengthRowY[6] = {17, 32, 47, 62, 77, 92};
 inline constexpr int kLengthToggleHeight = 10;
 inline constexpr ControlTemplate kLengthTogglesMarker = {kNoControlId, "", ControlKind::LengthToggle, 0, 0, 0, 0};
 
-inline constexpr std::array<ControlTemplate, 52> kMainDialogTemplate = {{
+inline constexpr std::array<ControlTemplate, 55> kMainDialogTemplate = {{
     {ids::kPatternBox, "", ControlKind::PatternBox, 115, 20, 268, 115},
     {ids::kMax100, "100", ControlKind::Radio, 115, 37, 24, 15},
     {ids::kMax500, "500", ControlKind::Radio, 139, 37, 24, 15},
@@ -80,13 +80,16 @@ inline constexpr std::array<ControlTemplate, 52> kMainDialogTemplate = {{
     {ids::kSubset, SearchTypeCaption(ids::kSubset).data(), ControlKind::Radio, 56, 237, 38, 13},
     {ids::kSom, SearchTypeCaption(ids::kSom).data(), ControlKind::Radio, 56, 254, 38, 13},
     {ids::kTelefoon, SearchTypeCaption(ids::kTelefoon).data(), ControlKind::Radio, 56, 220, 38, 13},
+    {ids::kMeerwoord, SearchTypeCaption(ids::kMeerwoord).data(), ControlKind::Radio, 14, 271, 38, 13},
+    {ids::kVerborgen, SearchTypeCaption(ids::kVerborgen).data(), ControlKind::Radio, 56, 271, 38, 13},
+    {ids::kDrukfout, SearchTypeCaption(ids::kDrukfout).data(), ControlKind::Radio, 14, 288, 38, 13},
     {ids::kClipboardCarrier, "", ControlKind::HiddenEdit, 363, 274, 40, 14},
     {ids::kEinde, "Einde", ControlKind::PushButton, 402, 254, 65, 15},
     {kNoControlId, "Aantal tekens", ControlKind::GroupBox, 7, 7, 91, 119},
-    {kNoControlId, "Zoektype", ControlKind::GroupBox, 7, 173, 91, 100},
+    {kNoControlId, "Zoektype", ControlKind::GroupBox, 7, 173, 91, 134},
     {kNoControlId, "Zoekpatroon, max. aantal enz., voortgang, resultaat", ControlKind::GroupBox, 107, 7, 282, 267},
     {ids::kProgress, "", ControlKind::ProgressBar, 115, 55, 209, 10},
-    {kNoControlId, "", ControlKind::VersionLine, 8, 278, 232, 10},
+    {kNoControlId, "", ControlKind::VersionLine, 8, 312, 232, 10},
     {ids::kSource3, "Derde bron", ControlKind::PushButton, 402, 125, 65, 15},
     {ids::kSource4, "Vierde bron", ControlKind::PushButton, 402, 145, 65, 15},
     {kNoControlId, "Diverse", ControlKind::GroupBox, 397, 167, 76, 107},

@@ -19,6 +19,13 @@ namespace {
 
 constexpr int kLinesBetweenPumps = 200;
 
+// The number "Met lengte" puts before a line: its length, or for a "Meerwoord" line the number
+// of its letters, blanks not counted.
+int ShownLength(SearchType type, const std::string& text) {
+  const auto blanks = type == SearchType::MultiWordAnagram ? std::count(text.begin(), text.end(), ' ') : 0;
+  return static_cast<int>(text.size() - static_cast<std::size_t>(blanks));
+}
+
 std::string NarrowingSummary(int found) {
   const std::string count = std::to_string(found);
   if (!searchRunState.stopRequested) return "Doorzoeken gevonden: " + count + ".";
@@ -80,11 +87,11 @@ void NarrowResults(MainDialog& dialog) {
     std::string& text = lines[static_cast<std::size_t>(i)];
     StripLengthPrefix(text);
     AsciiUpperInPlace(text);
-    MatchCompiled(compiled, text.c_str(), std::strlen(text.c_str()));
+    MatchLineForNarrowing(compiled, text);
     if (!matchState.matched) continue;
     if (PassesResultFilter(dialog, text)) {
       if (!upperCaseMode) AsciiLowerInPlace(text);
-      if (const auto line = AppendResultLine(dialog, text, static_cast<int>(text.size()), false, shown)) {
+      if (const auto line = AppendResultLine(dialog, text, ShownLength(type, text), false, shown)) {
         kept.push_back(*line);
       }
     }

@@ -8,6 +8,7 @@
 #include "engine/word_file_lookup.h"
 #include "results/result_state.h"
 #include "shell/form.h"
+#include "shell/multi_word_search.h"
 #include "shell/scan_word_file.h"
 #include "shell/word_file_sources.h"
 #include "text/text_encoding.h"
@@ -77,7 +78,10 @@ void RunSearch(MainDialog& dialog) {
   }
   const CompiledPattern compiled = CompilePattern(request.type, prepared.text);
   WordFile file;
-  for (int length = minLength; length <= maxLength; ++length) {
+  if (request.type == SearchType::MultiWordAnagram) {
+    SearchMultiWordAnagrams(dialog, compiled, request, paths, minLength, maxLength);
+  }
+  for (int length = minLength; length <= maxLength && request.type != SearchType::MultiWordAnagram; ++length) {
     if (searchRunState.stopRequested) break;
     if (!request.LengthSelected(length) || !file.Open(paths[LengthIndex(length)])) continue;
     ScanWordFile(dialog, compiled, file, request.maxResults, length);

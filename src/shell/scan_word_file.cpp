@@ -20,13 +20,19 @@ namespace {
 // The found words of one file into the dialog's list.
 class DialogScanSink : public ScanSink {
  public:
-  DialogScanSink(MainDialog& dialog, SearchType type, int maxResults)
-      : dialog_(dialog), type_(type), maxResults_(maxResults) {}
+  DialogScanSink(MainDialog& dialog, const CompiledPattern& pattern, int maxResults)
+      : dialog_(dialog), pattern_(pattern), maxResults_(maxResults) {}
 
   void Found(std::string_view word) override {
     if (PassesResultFilter(dialog_, word)) {
       const int shownLength = static_cast<int>(std::min<std::size_t>(word.size(), std::numeric_limits<int>::max()));
-      AppendResultLine(dialog_, ResultLineText(type_, word, upperCaseMode != 0, line_), shownLength, true, shown_);
+      std::string_view text = ResultLineText(pattern_.type, word, upperCaseMode != 0, line_);
+      if (pattern_.type == SearchType::HiddenWord && FoundBackwards(pattern_, word)) {
+        if (text.data() != line_.data()) line_.assign(text);
+        line_ += kBackwardsMark;
+        text = line_;
+      }
+      AppendResultLine(dialog_, text, shownLength, true, shown_);
     }
     if (searchRunState.resultCount >= maxResults_) searchRunState.stopRequested = true;
   }
@@ -43,7 +49,7 @@ class DialogScanSink : public ScanSink {
 
  private:
   MainDialog& dialog_;
-  SearchType type_;
+  const CompiledPattern& pattern_;
   int maxResults_;
   std::string line_;
   std::string shown_;
@@ -53,7 +59,7 @@ class DialogScanSink : public ScanSink {
 
 void ScanWordFile(MainDialog& dialog, const CompiledPattern& pattern, WordFile& file, int maxResults, int length) {
   dialog.view.SetTitle(kTitlePrefix + FileNameForDisplay(WordFileName(wordFilePrefix, length)));
-  DialogScanSink sink(dialog, pattern.type, maxResults);
+  DialogScanSink sink(dialog, pattern, maxResults);
   ScanWords(pattern, file, sink);
 }
 

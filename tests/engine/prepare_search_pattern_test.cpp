@@ -209,11 +209,11 @@ INSTANTIATE_TEST_SUITE_P(EveryType, FirstNulTest,
                                          T::Stack, T::Product, T::Sum, T::AnagramMinusOne,
                                          T::Telephone));
 
-TEST(PrepareSearchPatternTest, RefusesAValueOutsideTheTen) {
+TEST(PrepareSearchPatternTest, RefusesAValueThatIsNoSearchType) {
   std::string text = "ABC";
   int minLength = 0;
   int maxLength = 0;
-  EXPECT_FALSE(PrepareSearchPattern(text, static_cast<SearchType>(10), minLength, maxLength));
+  EXPECT_FALSE(PrepareSearchPattern(text, static_cast<SearchType>(13), minLength, maxLength));
   EXPECT_FALSE(PrepareSearchPattern(text, static_cast<SearchType>(-1), minLength, maxLength));
 }
 
