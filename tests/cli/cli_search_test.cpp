@@ -84,8 +84,22 @@ INSTANTIATE_TEST_SUITE_P(
         TypeCase{"Stapel", {"-t", "Stapel", "-l", "7", "-m", "15000", "BCDFGHJKLMNPQRSTVWXZ 4"}, {"ANGSTIG"},
                  "Totaal: #"},
         TypeCase{"NegatedAfterDoubleDash", {"-l", "4", "-m", "15000", "--", "-R..S"}, {"ROOK"},
-                 "Totaal: #"}),
+                 "Totaal: #"},
+        TypeCase{"MeerwoordTwoWords", {"-t", "Meerwoord", "KRUISWOORDPUZZEL"}, {"KRUIS WOORDPUZZEL"}, "Totaal: #"},
+        TypeCase{"MeerwoordEnumeration", {"-t", "meerwoord", "KRUISWOORDPUZZEL 5,5,6"}, {"KRUIS WOORD PUZZEL"},
+                 "Totaal: #"},
+        TypeCase{"Verborgen", {"-t", "Verborgen", "de kat eet rood vlees"}, {"KAT", "EET", "ROOD", "DOOR <"},
+                 "Totaal: #"},
+        TypeCase{"Drukfout", {"-t", "Drukfout", "ROOS"}, {"ROOK", "BOOS", "ROTS"}, "Totaal: #"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliSearchTest, DrukfoutListsNeitherThePatternsOwnWordNorOneTwoLettersOff) {
+  KWINTEL_NEED_OPENTAAL();
+  const ProcessResult run = RunProcess({"-t", "Drukfout", "ROOS"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(Contains(run.Lines(), "ROOS"));
+  EXPECT_FALSE(Contains(run.Lines(), "RAAS"));
+}
 
 TEST(CliSearchTest, NegatedSequenceLeavesOutWhatMatches) {
   KWINTEL_NEED_OPENTAAL();

@@ -17,6 +17,7 @@ class MainDialogSearchTest : public QObject {
   Q_OBJECT
  private slots:
   void EnterInThePatternBoxSearches();
+  void EachNewTypesRadioSearchesWithItsType();
   void EnterOnAFocusedLengthToggleSearches();
   void GeenLeavesNoLengthAndAlleBringsThemBack();
   void MetLengteTwiceEndsAsItBegan();
@@ -66,6 +67,28 @@ void MainDialogSearchTest::EnterInThePatternBoxSearches() {
   QCOMPARE(dialog->PatternBox()->itemText(0), QStringLiteral("R..S"));
   QCOMPARE(dialog->PatternBox()->currentText(), QStringLiteral("R..S"));
   QVERIFY(dialog->isVisible());
+}
+
+void MainDialogSearchTest::EachNewTypesRadioSearchesWithItsType() {
+  WordFolder words(SmallWordList());
+  OpenDialog dialog(words.Folder());
+  const struct {
+    int radio;
+    const char* pattern;
+    QStringList lines;
+  } rows[] = {
+      {ids::kMeerwoord, "roodroos", {"ROOD ROOS", "Totaal: 1"}},
+      {ids::kVerborgen, "de roos", {"ROOS", "Totaal: 1"}},
+      {ids::kDrukfout, "roos", {"BOOS", "ROOD", "Totaal: 2"}},
+  };
+  for (const auto& row : rows) {
+    Click(*dialog, row.radio);
+    QVERIFY(dialog->IsChecked(row.radio));
+    QVERIFY(!dialog->IsChecked(ids::kVolgorde));
+    dialog->SetText(ids::kPatternBox, row.pattern);
+    Click(*dialog, ids::kGaZoeken);
+    QCOMPARE(ShownLines(*dialog), row.lines);
+  }
 }
 
 void MainDialogSearchTest::EnterOnAFocusedLengthToggleSearches() {

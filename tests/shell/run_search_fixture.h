@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/engine_types.h"
+#include "engine/search_types.h"
 #include "engine/word_file_name.h"
 #include "shell/run_search.h"
 #include "shell/auxiliary_commands.h"
@@ -22,11 +23,6 @@
 namespace kwintel::testing_support {
 
 using Lines = std::vector<std::string>;
-
-// The radio of each SearchType, by its value.
-inline constexpr std::array<int, 10> kTypeRadios = {
-    ids::kVolgorde, ids::kAnagram,  ids::kSet, ids::kSubset,          ids::kFrequentie,
-    ids::kStapel,   ids::kProduct,  ids::kSom, ids::kAnagramMinusOne, ids::kTelefoon};
 
 // "AAAA", "AAAB", ...: `count` distinct four-letter words in ascending order.
 inline Lines FourLetterWords(int count) {
@@ -62,7 +58,7 @@ class DialogFixture : public ::testing::Test {
   void WriteWords(int length, std::string_view bytes) { folder.Write(WordFileName("w", length), bytes); }
 
   void SetType(SearchType type) {
-    view.CheckRadio(ids::kVolgorde, ids::kTelefoon, kTypeRadios[static_cast<std::size_t>(type)]);
+    view.CheckRadio(ids::kVolgorde, ids::kTelefoon, FindSearchType(type)->radioId);
   }
   void SelectLengths(std::initializer_list<int> lengths) {
     ClearAllLengths(dialog);
