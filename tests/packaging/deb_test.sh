@@ -8,7 +8,7 @@ deb=$1
 status=0
 
 if command -v lintian > /dev/null; then
-  report=$(lintian --info "$deb" 2>&1)
+  report=$(lintian "$deb" 2>&1 | grep -v "^running with root privileges")
   [[ -n $report ]] && echo "$report"
   if grep -q '^E: ' <<< "$report"; then
     echo "FAIL: lintian reports errors in $deb"
@@ -50,15 +50,17 @@ fi
 
 if command -v man > /dev/null; then
   pages=("$root"/usr/share/man/man*/*)
+  man_status=0
   for page in "${pages[@]}"; do
     warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 > /dev/null)
     if [[ -n $warnings ]]; then
       echo "FAIL: $(basename "$page"):"
       echo "$warnings"
-      status=1
+      man_status=1
     fi
   done
-  [[ $status == 0 ]] && echo "${#pages[@]} manual pages in the package render without warnings"
+  [[ $man_status == 0 ]] && echo "${#pages[@]} manual pages in the package render without warnings"
+  [[ $man_status == 0 ]] || status=1
 else
   echo "SKIP: man not found (Debian package man-db): the package's manual pages are not rendered"
 fi
