@@ -12,10 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/narrow_results.h"
-#include "engine/run_search.h"
+#include "shell/narrow_results.h"
+#include "shell/run_search.h"
 #include "engine/word_file.h"
-#include "shell/control_ids.h"
+#include "engine/engine_types.h"
+#include "engine/word_file_name.h"
+#include "ports/control_ids.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"
 #include "shell/program_state.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "results/print_layout.h"
-#include "results/result_commands.h"
+#include "shell/result_commands.h"
 #include "results/result_state.h"
 #include "shell/main_dialog.h"
 #include "shell/memory_platform.h"

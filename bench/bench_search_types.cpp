@@ -6,8 +6,8 @@
 //   <case>/matcher     MatchWord alone over the words of the lengths the prepared pattern scans,
 //                      held in memory
 //   <case>/all_words   MatchWord alone over every word of every length, as a worst case
-//   <case>/scan_matcher the matcher as a word-file scan calls it (MatchWordOfLength with the
-//                      pattern worked out once) over the words of the scanned lengths
+//   <case>/scan_matcher the matcher as a word-file scan calls it (MatchCompiled with the
+//                      pattern compiled once) over the words of the scanned lengths
 //
 // Word files: KWINTEL_BIN_DIR/opentaal02.DOC ... opentaal19.DOC (build target kwintel_word_files),
 // or another set named by its prefix in the environment variable KWINTEL_WORD_PREFIX.
@@ -26,11 +26,12 @@
 #include <vector>
 
 #include "engine/engine_types.h"
+#include "engine/compiled_pattern.h"
 #include "engine/match_word.h"
 #include "engine/prepare_search_pattern.h"
-#include "engine/run_search.h"
+#include "shell/run_search.h"
 #include "shell/auxiliary_commands.h"
-#include "shell/control_ids.h"
+#include "ports/control_ids.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"
 #include "shell/program_state.h"
@@ -145,11 +146,11 @@ void RunMatcher(benchmark::State& state, const WordSet* set, const Case* c, Matc
   const char* pattern = prepared.text.c_str();
   std::int64_t matches = 0;
   if (entry == MatcherEntry::kAsTheScan) {
-    const kwintel::SteadyPatternScope steady(c->type, pattern);
+    const kwintel::CompiledPattern compiled = kwintel::CompilePattern(c->type, pattern);
     for (auto _ : state) {
       matches = 0;
       for (std::size_t i = first; i < last; ++i) {
-        kwintel::MatchWordOfLength(c->type, pattern, set->words[i], set->lengths[i]);
+        kwintel::MatchCompiled(compiled, set->words[i], set->lengths[i]);
         matches += matchState.matched;
       }
       benchmark::DoNotOptimize(matches);

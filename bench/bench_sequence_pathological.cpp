@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/compiled_pattern.h"
 #include "engine/match_word.h"
 #include "engine/prepare_search_pattern.h"
-#include "engine/sequence_matcher_internal.h"
+#include "engine/sequence_plain_match.h"
 
 namespace kwintel {
 namespace {
@@ -40,10 +41,12 @@ std::string Prepared(const char* typed) {
   return text;
 }
 
+// As a search matches: the pattern compiled once.
 int MatchAll(const std::string& pattern, const std::vector<std::string>& words) {
+  const CompiledPattern compiled = CompilePattern(SearchType::Sequence, pattern);
   int found = 0;
   for (const std::string& word : words) {
-    MatchWord(SearchType::Sequence, pattern.c_str(), word.c_str());
+    MatchCompiled(compiled, word.c_str(), word.size());
     found += matchState.matched;
   }
   return found;

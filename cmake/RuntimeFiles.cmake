@@ -12,15 +12,40 @@ foreach(length RANGE 2 19)
   endif()
 endforeach()
 
+# Their word counts, opentaal.FRQ, made in the same run from frogdata's lexicon: the count of
+# every word form in a tagged Dutch corpus. Without the package the set simply has no counts.
+set(KWINTEL_WORD_COUNTS_LIST /usr/share/frog/nld/Frog.mbt.1.0.lex CACHE FILEPATH
+    "Counted word forms the counts file is made from (Debian package frogdata)")
+set(KWINTEL_WORD_COUNTS_LICENCE /usr/share/doc/frogdata/copyright CACHE FILEPATH
+    "Licence note of the counted word forms")
+set(KWINTEL_WORD_COUNTS_FILE ${KWINTEL_BIN_DIR}/opentaal.FRQ)
+
 if(KWINTEL_WORD_FILES AND EXISTS ${KWINTEL_WORD_LIST})
+  set(counts_option "")
+  set(counts_input "")
+  set(counts_output "")
+  if(EXISTS ${KWINTEL_WORD_COUNTS_LIST})
+    set(counts_option --counts ${KWINTEL_WORD_COUNTS_LIST})
+    set(counts_input ${KWINTEL_WORD_COUNTS_LIST})
+    set(counts_output ${KWINTEL_WORD_COUNTS_FILE})
+  else()
+    message(WARNING "${KWINTEL_WORD_COUNTS_LIST} not found (Debian package frogdata): "
+                    "the word files get no counts (opentaal.FRQ)")
+  endif()
   add_custom_command(
-    OUTPUT ${KWINTEL_WORD_FILES}
-    COMMAND kwintel-mkwords ${KWINTEL_WORD_LIST} ${KWINTEL_BIN_DIR}/opentaal
-    DEPENDS kwintel-mkwords ${KWINTEL_WORD_LIST}
-    COMMENT "Making the OpenTaal word files"
+    OUTPUT ${KWINTEL_WORD_FILES} ${counts_output}
+    COMMAND kwintel-mkwords ${counts_option} ${KWINTEL_WORD_LIST} ${KWINTEL_BIN_DIR}/opentaal
+    DEPENDS kwintel-mkwords ${KWINTEL_WORD_LIST} ${counts_input}
+    COMMENT "Making the OpenTaal word files and their counts"
     VERBATIM)
-  add_custom_target(kwintel_word_files ALL DEPENDS ${KWINTEL_WORD_FILES})
-  install(FILES ${KWINTEL_WORD_FILES} DESTINATION ${KWINTEL_INSTALL_LIBDIR})
+  add_custom_target(kwintel_word_files ALL DEPENDS ${KWINTEL_WORD_FILES} ${counts_output})
+  install(FILES ${KWINTEL_WORD_FILES} ${counts_output} DESTINATION ${KWINTEL_INSTALL_LIBDIR})
+  if(counts_output AND EXISTS ${KWINTEL_WORD_COUNTS_LICENCE})
+    configure_file(${KWINTEL_WORD_COUNTS_LICENCE} ${KWINTEL_BIN_DIR}/frogdata-licentie.txt COPYONLY)
+    install(FILES ${KWINTEL_BIN_DIR}/frogdata-licentie.txt DESTINATION ${KWINTEL_INSTALL_LIBDIR})
+  elseif(counts_output)
+    message(WARNING "${KWINTEL_WORD_COUNTS_LICENCE} not found: opentaal.FRQ is made without its licence note")
+  endif()
 else()
   message(WARNING "${KWINTEL_WORD_LIST} not found (Debian package wdutch): no word files are made")
 endif()

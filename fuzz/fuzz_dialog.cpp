@@ -3,7 +3,8 @@
 #include <array>
 
 #include "results/result_state.h"
-#include "shell/control_ids.h"
+#include "engine/search_types.h"
+#include "ports/control_ids.h"
 #include "shell/program_state.h"
 
 namespace kwintel::fuzz {
@@ -29,7 +30,7 @@ FuzzDialog::FuzzDialog(const ControlLines& control) {
   view.SetText(ids::kMetFilter, control.mustContain);
   view.SetText(ids::kZonderFilter, control.mustNotContain);
   const int typeRadio = kTypeRadios[static_cast<std::size_t>(control.type)];
-  for (int radio : ids::kSearchTypeGroup) view.SetChecked(radio, radio == typeRadio);
+  for (int radio : kSearchTypeRadios) view.SetChecked(radio, radio == typeRadio);
   const auto position = static_cast<std::size_t>(control.maxResultsPosition);
   for (std::size_t i = 0; i < ids::kMaxResultsGroup.size(); ++i) {
     view.SetChecked(ids::kMaxResultsGroup[i], i == position);

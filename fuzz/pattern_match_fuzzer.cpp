@@ -9,8 +9,8 @@
 //   the next);
 // - an accepted Sequence pattern is one the matcher can read (classes closed, no '*' after '*');
 // - the Sequence verdict equals that of plain backtracking, stale letter variables included;
-// - the word-file scan's entry (MatchWordOfLength, under a SteadyPatternScope) gives MatchWord's
-//   verdict, letter variables and remainder;
+// - the pattern compiled once, as a search holds it, gives MatchWord's verdict, letter variables
+//   and remainder at every word, and so does the sequence matcher with its memo from the start;
 // - a type value outside 0-9 matches nothing.
 
 #include <cstdint>
@@ -19,9 +19,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/compiled_pattern.h"
 #include "engine/engine_types.h"
 #include "engine/match_word.h"
 #include "engine/prepare_search_pattern.h"
+#include "engine/sequence_plain_match.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "reference_sequence_match.h"
@@ -71,6 +73,7 @@ void CheckType(SearchType type, std::string_view pattern,
   if (type == SearchType::Sequence && prepared.size() == text.size()) {
     FUZZ_REQUIRE(IsWellFormedSequence(prepared.data()));
   }
+  const CompiledPattern compiled = CompilePattern(type, std::string(prepared));
   for (std::string_view word : words) {
     const ExactText wordCopy(word);
     const int verdict = Verdict(type, preparedCopy, wordCopy);
@@ -79,14 +82,18 @@ void CheckType(SearchType type, std::string_view pattern,
     FUZZ_REQUIRE(Verdict(type, preparedCopy, wordCopy) == verdict);
     const int variables[] = {matchState.ampVar, matchState.dollarVar, matchState.caretVar};
     const std::string remainder = matchState.remainder;
-    {
-      const SteadyPatternScope steady(type, preparedCopy.bytes.get());
-      MatchWordOfLength(type, preparedCopy.bytes.get(), wordCopy.bytes.get(),
-                        std::strlen(wordCopy.bytes.get()));
-    }
+    MatchCompiled(compiled, wordCopy.bytes.get(), std::strlen(wordCopy.bytes.get()));
     FUZZ_REQUIRE(matchState.matched == verdict && matchState.ampVar == variables[0] &&
                  matchState.dollarVar == variables[1] && matchState.caretVar == variables[2]);
     if (verdict == 1) FUZZ_REQUIRE(matchState.remainder == remainder);
+    if (type == SearchType::Sequence) {
+      const char* rest = preparedCopy.bytes.get();
+      const bool negated = rest[0] == '-';
+      ClearVerdict(matchState);
+      MatchSequenceWithBudget(wordCopy.bytes.get(), negated ? rest + 1 : rest, 0);
+      FUZZ_REQUIRE((matchState.matched ^ (negated ? 1 : 0)) == verdict && matchState.ampVar == variables[0] &&
+                   matchState.dollarVar == variables[1] && matchState.caretVar == variables[2]);
+    }
     // A NUL inside the pattern cuts it short of what preparation checked; the engine must merely
     // survive that, so the comparison is left out.
     if (type == SearchType::Sequence && referenceBudget > 0 && prepared.size() == text.size()) {

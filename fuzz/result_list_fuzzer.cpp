@@ -28,7 +28,7 @@
 #include "line_text.h"
 #include "results/result_state.h"
 #include "shell/command_table.h"
-#include "shell/control_ids.h"
+#include "ports/control_ids.h"
 #include "summary_line.h"
 
 namespace kwintel::fuzz {

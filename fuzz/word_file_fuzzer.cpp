@@ -22,7 +22,8 @@
 #include <system_error>
 
 #include "engine/engine_types.h"
-#include "engine/run_search.h"
+#include "engine/word_file_name.h"
+#include "shell/run_search.h"
 #include "fuzz_check.h"
 #include "fuzz_dialog.h"
 #include "fuzz_input.h"

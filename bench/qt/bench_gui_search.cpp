@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-#include "results/qt/result_list_box.h"
-#include "shell/control_ids.h"
+#include "qt/result_list_box.h"
+#include "ports/control_ids.h"
 #include "shell/program_state.h"
-#include "shell/qt/word_search_dlg.h"
+#include "qt/word_search_dlg.h"
 #include "shell/word_file_sources.h"
 
 namespace {

@@ -3,23 +3,11 @@
 #include <charconv>
 #include <climits>
 
-#include "shell/text_encoding.h"
+#include "engine/search_types.h"
+#include "text/text_encoding.h"
 
 namespace kwintel::cli {
 namespace {
-
-// The captions of the search-type radios, in their group's order.
-constexpr std::array<std::string_view, 10> kTypeNames = {
-    "Volgorde", "Frequentie", "Anagram", "Anagram-1", "Stapel",
-    "Set",      "Product",    "Subset",  "Som",       "Telefoon"};
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
 
 std::optional<int> ParseLength(std::string_view text) {
   if (text == "19+") return 19;
@@ -143,8 +131,8 @@ std::optional<std::string> Apply(CliOptions& options, Option option, const std::
 }  // namespace
 
 std::optional<int> SearchTypeRadio(std::string_view name) {
-  for (std::size_t i = 0; i < kTypeNames.size(); ++i) {
-    if (EqualsIgnoringAsciiCase(name, kTypeNames[i])) return ids::kSearchTypeGroup[i];
+  for (const SearchTypeEntry& entry : kSearchTypes) {
+    if (EqualsIgnoringAsciiCase(name, entry.caption)) return entry.radioId;
   }
   return std::nullopt;
 }
@@ -159,7 +147,7 @@ std::optional<std::array<bool, 18>> ParseLengthList(std::string_view list) {
     const auto first = ParseLength(item.substr(0, dash));
     const auto last = dash == std::string_view::npos ? first : ParseLength(item.substr(dash + 1));
     if (!first || !last || *first > *last) return std::nullopt;
-    for (int length = *first; length <= *last; ++length) lengths[length - 2] = true;
+    for (int length = *first; length <= *last; ++length) lengths[LengthIndex(length)] = true;
     if (comma == std::string_view::npos) return lengths;
     list.remove_prefix(comma + 1);
   }

@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "shell/control_ids.h"
+#include "ports/control_ids.h"
 
 namespace kwintel::cli {
 

@@ -8,13 +8,14 @@
 #include "cli/interrupt_signal.h"
 #include "cli/streaming_result_list.h"
 #include "cli/utf8_line_writer.h"
+#include "engine/engine_types.h"
 #include "results/result_file.h"
 #include "shell/command_table.h"
-#include "shell/control_ids.h"
+#include "ports/control_ids.h"
 #include "shell/main_dialog.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"
-#include "shell/text_encoding.h"
+#include "text/text_encoding.h"
 #include "shell/word_file_sources.h"
 
 namespace kwintel::cli {
@@ -83,7 +84,7 @@ class Session {
     }
 
     if (options_.outputFile) {
-      if (const auto failure = WriteResultFileTo(dialog_, *options_.outputFile)) {
+      if (const auto failure = WriteResultFileTo(dialog_.view.Results(), *options_.outputFile)) {
         Report("Fout", *failure);
         return kExitMessage;
       }
@@ -97,13 +98,13 @@ class Session {
     view_.CheckRadio(ids::kVolgorde, ids::kTelefoon, options_.typeRadio);
     if (options_.lengths) {
       for (int length = 2; length <= 19; ++length) {
-        view_.SetChecked(ids::LengthToggleId(length), (*options_.lengths)[length - 2]);
+        view_.SetChecked(ids::LengthToggleId(length), (*options_.lengths)[LengthIndex(length)]);
       }
     }
     const auto& values = ids::kMaxResultsValues;
     const auto radio = std::find(values.begin(), values.end(), options_.maxResults);
     if (radio != values.end()) {
-      view_.CheckRadio(ids::kMax100, ids::kMax15000, ids::kMaxResultsGroup[radio - values.begin()]);
+      view_.CheckRadio(ids::kMax100, ids::kMax15000, ids::kMaxResultsGroup[static_cast<std::size_t>(radio - values.begin())]);
     } else {
       // The radios offer only four maxima; the dialog takes any other from its override.
       dialog_.maxResultsOverride = options_.maxResults;

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "cli/utf8_line_writer.h"
-#include "results/result_list.h"
+#include "ports/result_list.h"
 
 namespace kwintel::cli {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "shell/text_encoding.h"
+#include "text/text_encoding.h"
 
 namespace kwintel::cli {
 namespace {

@@ -7,8 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/sequence_matcher_memory.h"
-
 namespace kwintel {
 
 // The ten search types. The values are fixed: the per-word dispatch and the result-line
@@ -30,6 +28,9 @@ inline constexpr int kMinWordLength = 2;
 inline constexpr int kMaxWordLength = 19;  // the file of 19 holds every word of 19 or more
 inline constexpr std::size_t kMaxPatternLength = 299;
 
+// The place of word length 2 .. 19 in the arrays indexed by length.
+constexpr std::size_t LengthIndex(int length) { return static_cast<std::size_t>(length - kMinWordLength); }
+
 // What one search takes from the form. withLength, ijOneLetter and upperCaseMode are not part of
 // it: they are read each time a result line is added, as they stand at that moment.
 struct SearchRequest {
@@ -41,7 +42,7 @@ struct SearchRequest {
   std::string mustContain;
   std::string mustNotContain;
 
-  bool LengthSelected(int length) const { return lengths[length - kMinWordLength]; }
+  bool LengthSelected(int length) const { return lengths[LengthIndex(length)]; }
 };
 
 // The pattern rewritten for its type, with the range of word-file lengths to scan.
@@ -63,7 +64,6 @@ struct MatchState {
   int ampVar = 0;          // letter bound by '&' (its byte value), 0 while unbound
   int dollarVar = 0;       // letter bound by '$'
   int caretVar = 0;        // letter bound by '^'
-  SequenceMatcherMemory sequenceMemory;  // kept by MatchSequence: run plans, the word's memo
 };
 extern MatchState matchState;
 

@@ -61,10 +61,10 @@ bool HasBits(std::uint64_t low, std::uint64_t high, int n) {
   return true;
 }
 
-template <int kLevels>
+template <std::size_t kLevels>
 inline void CountOnce(std::uint64_t (&levels)[kLevels], std::uint64_t bit) {
 #pragma GCC unroll 10
-  for (int k = kLevels - 1; k > 0; --k) levels[k] |= levels[k - 1] & bit;
+  for (std::size_t k = kLevels - 1; k > 0; --k) levels[k] |= levels[k - 1] & bit;
   levels[0] |= bit;
 }
 
@@ -72,7 +72,7 @@ inline void CountOnce(std::uint64_t (&levels)[kLevels], std::uint64_t bit) {
 // times, in registers: a counter per byte in memory would chain every step on the store before
 // it. kLevels is one more than the pattern's highest digit: counts from there on take no digit
 // and need not be told apart.
-template <int kLevels>
+template <std::size_t kLevels>
 bool EnoughBytesOfEachCount(const char* word, const FrequencyPattern& pattern) {
   std::uint64_t low[kLevels] = {};   // bytes 0x20-0x3F
   std::uint64_t high[kLevels] = {};  // bytes 0x40-0x7F
@@ -86,7 +86,7 @@ bool EnoughBytesOfEachCount(const char* word, const FrequencyPattern& pattern) {
       CountOnce(low, bit);
     }
   }
-  for (int v = 1; v < kLevels; ++v) {
+  for (std::size_t v = 1; v < kLevels; ++v) {
     if (!HasBits(low[v - 1] & ~low[v], high[v - 1] & ~high[v], pattern.unusedDigits[v])) return false;
   }
   return true;

@@ -1,16 +1,17 @@
-#include <bit>
+// The sequence matcher for patterns with letter variables (and for any text that no preparation
+// leaves): backtracking, the letter variables bound as the walk goes and never unbound.
+
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/match_word.h"
-#include "engine/sequence_matcher_internal.h"
-#include "engine/sequence_run_plan.h"
+#include "engine/sequence_elements.h"
+#include "engine/sequence_plain_match.h"
 
 namespace kwintel {
 
 namespace {
-
-inline bool IsWordEnd(char c) { return IsSequenceWordEnd(c); }
 
 // The test of one pattern element other than '*' on the word character c (not a word end). It
 // changes nothing: a binding mark's binding is the caller's step after a passed test.
@@ -49,255 +50,102 @@ inline bool Accepts(const char* p, char c, const MatchState& state) {
   }
 }
 
-// ---- Starts that need no call ----
+// Memoised backtracking. What is left of a run from one of its starts on is decided by its state
+// alone: the start, the run's '*', and the three variables as they stand (matched is 0 throughout).
+// When that state failed before, it fails again and leaves the variables as it left them then, so
+// the memo keeps, per failed state, the variables the run ended with. A run tried again from a
+// later start, or with variables it has met before, then costs one look-up instead of a walk over
+// the rest of the word, which keeps a word of any length linear in its number of states.
+struct RunState {
+  std::size_t start = 0;
+  std::size_t star = 0;
+  int amp = 0;
+  int dollar = 0;
+  int caret = 0;
+  bool operator==(const RunState&) const = default;
+};
 
-// The starts from w (bit i for w + i) whose characters pass the first N leading elements of the
-// plan, without a branch per character. False for a word of more than 64 characters.
-template <int N>
-bool LeadingStarts(const char* w, const RunPlan& plan, std::uint64_t& starts) {
-  std::uint64_t masks[N] = {};
-  for (int i = 0; !IsWordEnd(w[i]); ++i) {
-    if (i == 64) return false;
-    const auto index = static_cast<unsigned char>(w[i]);
-    const int half = index >> 6;
-    const int shift = index & 63;
-#pragma GCC unroll 4
-    for (int k = 0; k < N; ++k) masks[k] |= ((plan.leading[k].bits[half] >> shift) & 1) << i;
+struct RunStateHash {
+  std::size_t operator()(const RunState& s) const {
+    std::uint64_t h = (static_cast<std::uint64_t>(s.start) << 20 ^ s.star) * 0x9E3779B97F4A7C15ULL;
+    h ^= (static_cast<std::uint64_t>(static_cast<std::uint32_t>(s.amp)) << 40) ^
+         (static_cast<std::uint64_t>(static_cast<std::uint32_t>(s.dollar)) << 20) ^
+         static_cast<std::uint32_t>(s.caret);
+    return static_cast<std::size_t>(h * 0xBF58476D1CE4E5B9ULL >> 17);
   }
-  // Bits past the word's end are 0, so a start too near the end drops out here.
-  starts = masks[0];
-#pragma GCC unroll 4
-  for (int k = 1; k < N; ++k) starts &= masks[k] >> k;
-  return true;
-}
+};
 
-bool LeadingStarts(const char* w, const RunPlan& plan, std::uint64_t& starts) {
-  switch (plan.leadingCount) {
-    case 2:
-      return LeadingStarts<2>(w, plan, starts);
-    case 3:
-      return LeadingStarts<3>(w, plan, starts);
-    case 4:
-      return LeadingStarts<4>(w, plan, starts);
-    default:
-      return false;
+struct Variables {
+  int amp;
+  int dollar;
+  int caret;
+};
+
+// A run whose rest binds no variable leaves the variables as they are, and the starts it tries
+// from w are those it tries from any later w' and more: once it failed from w, it fails from every
+// w' >= w with the same variables. Its floor, the lowest start it failed from, answers those runs
+// with one look-up and no per-start entry.
+struct FloorKey {
+  std::size_t star = 0;
+  int amp = 0;
+  int dollar = 0;
+  int caret = 0;
+  bool operator==(const FloorKey&) const = default;
+};
+
+struct FloorKeyHash {
+  std::size_t operator()(const FloorKey& k) const {
+    return RunStateHash{}(RunState{0, k.star, k.amp, k.dollar, k.caret});
   }
-}
+};
 
-// Whether the word from s, whose first character passed the first leading element, passes the
-// others; never reads past the word's end.
-inline bool PassesLeadingAfterFirst(const char* s, const RunPlan& plan) {
-  for (int k = 1; k < plan.leadingCount; ++k) {
-    if (IsWordEnd(s[k]) || !plan.leading[k].Has(s[k])) return false;
+// One match of one word. Plain backtracking takes at most `budget` run starts; a walk that runs
+// out is abandoned (`exhausted`) and the word is matched again with the memo, which bounds the
+// work by the number of distinct states instead of the number of paths.
+class Walker {
+ public:
+  Walker(const char* word, const char* pattern, long budget, bool remember)
+      : word_(word), pattern_(pattern), budget_(budget), remember_(remember) {}
+
+  void Walk(const char* w, const char* p);
+  bool Exhausted() const { return exhausted_; }
+
+ private:
+  void Run(const char* w, const char* p);
+  RunState StateAt(const char* s, const char* star) const {
+    const MatchState& state = matchState;
+    return RunState{static_cast<std::size_t>(s - word_), static_cast<std::size_t>(star - pattern_), state.ampVar,
+                    state.dollarVar, state.caretVar};
   }
-  return true;
-}
 
-// ---- The memo ----
+  const char* word_;
+  const char* pattern_;
+  long budget_;  // below 0: no limit
+  bool remember_;
+  bool exhausted_ = false;
+  // Whether the rest after the '*' at each pattern offset binds a variable: 0 unknown, 1 no, 2 yes.
+  bool RestBinds(const char* star);
 
-std::uint32_t PackedVariables(const MatchState& state) {
-  return static_cast<std::uint32_t>(state.ampVar) |
-         static_cast<std::uint32_t>(state.dollarVar) << 8 |
-         static_cast<std::uint32_t>(state.caretVar) << 16;
-}
+  std::unordered_map<RunState, Variables, RunStateHash> failed_;
+  std::unordered_map<FloorKey, std::size_t, FloorKeyHash> floors_;
+  std::vector<signed char> restBinds_;
+  // The states of the runs in progress, to be remembered as failed when their run fails: each
+  // run's own above those of the runs it was tried from.
+  std::vector<RunState> tried_;
+};
 
-// Sets the variables of `touched` to their values in `packed`, as a remembered state ended.
-void RestoreVariables(MatchState& state, std::uint32_t packed, std::uint32_t touched) {
-  if (touched & kAmpVariableByte) state.ampVar = static_cast<int>(packed & 0xFF);
-  if (touched & kDollarVariableByte) state.dollarVar = static_cast<int>(packed >> 8 & 0xFF);
-  if (touched & kCaretVariableByte) state.caretVar = static_cast<int>(packed >> 16 & 0xFF);
-}
-
-// Added to the pattern offset of a run's key in the memo (sequence runs, below).
-constexpr std::uint32_t kRunStateMark = std::uint32_t{1} << 31;
-
-template <bool kFast>
-void Walk(const char* w, const char* p, bool nested);
-
-// A call below a second '*', the only place where the same state can come round again, whose
-// rest can recurse. Its state is the word and pattern positions and the variables that the rest
-// of the pattern touches (`touched`); the others it neither reads nor changes.
-void RememberingWalk(const char* w, const char* p, std::uint32_t touched) {
+// The walk of the word from w against the pattern from p.
+void Walker::Walk(const char* w, const char* p) {
   MatchState& state = matchState;
-  SequenceMemo& memo = state.sequenceMemory.memo;
-  const auto wordOffset = static_cast<std::uint64_t>(w - memo.WordBase());
-  const auto patternOffset = static_cast<std::uint64_t>(p - memo.PatternBase());
-  // A key must hold the whole state; variables set from outside to values beyond a byte, a word
-  // beyond 4 GiB or a pattern beyond 2 GiB (the offsets of runs' keys) are simply not remembered.
-  if (static_cast<unsigned>(state.ampVar) > 0xFF || static_cast<unsigned>(state.dollarVar) > 0xFF ||
-      static_cast<unsigned>(state.caretVar) > 0xFF || wordOffset > UINT32_MAX ||
-      patternOffset >= kRunStateMark) {
-    Walk<true>(w, p, true);
-    return;
-  }
-  const SequenceMemo::Key key{static_cast<std::uint32_t>(wordOffset),
-                              static_cast<std::uint32_t>(patternOffset),
-                              PackedVariables(state) & touched};
-  std::uint32_t end = 0;
-  if (memo.Remembered(key, end)) {
-    // The same state failed before; failing again it would leave exactly these values.
-    RestoreVariables(state, end, touched);
-    return;
-  }
-  Walk<true>(w, p, true);
-  if (state.matched) return;
-  // Every value is a word byte (32..127) or one the key already held, so each fits its byte.
-  memo.Remember(key, PackedVariables(state) & touched);
-}
-
-// ---- The match ----
-
-// Whether the letter variables hold bytes, as the packed form and the memo's keys need (tests may
-// set them from outside to anything).
-bool VariablesFitBytes(const MatchState& state) {
-  return static_cast<unsigned>(state.ampVar) <= 0xFF &&
-         static_cast<unsigned>(state.dollarVar) <= 0xFF &&
-         static_cast<unsigned>(state.caretVar) <= 0xFF;
-}
-
-// Calls tryFrom(s) for each start s of the run whose rest begins at `rest`, from w up to `stop`
-// (exclusive; null for the word's end), until it returns true. Starts that fail the plan's
-// leading elements are passed over without a call.
-template <typename TryFrom>
-void ForEachStart(const char* w, const char* rest, const RunPlan& plan, const char* stop,
-                  TryFrom tryFrom) {
-  if (plan.leadingCount == 0) {
-    for (const char* s = w; !IsWordEnd(*s) && s != stop; ++s) {
-      if (Accepts(rest, *s, matchState) && tryFrom(s)) return;
-    }
-  } else if (std::uint64_t starts = 0; plan.leadingCount >= 2 && LeadingStarts(w, plan, starts)) {
-    for (; starts != 0; starts &= starts - 1) {
-      const char* s = w + std::countr_zero(starts);
-      if (stop != nullptr && s >= stop) return;
-      if (tryFrom(s)) return;
-    }
-  } else if (plan.leadingSingle != 0) {
-    const char first = plan.leadingSingle;
-    for (const char* s = w; !IsWordEnd(*s) && s != stop; ++s) {
-      if (*s == first && PassesLeadingAfterFirst(s, plan) && tryFrom(s)) return;
-    }
-  } else {
-    const SequenceCharacterSet& first = plan.leading[0];
-    for (const char* s = w; !IsWordEnd(*s) && s != stop; ++s) {
-      if (first.Has(*s) && PassesLeadingAfterFirst(s, plan) && tryFrom(s)) return;
-    }
-  }
-}
-
-// A run ('*' at p, not the last pattern character) tried from every start s = w, w+1, ...: the
-// rest of the pattern from s. The first start lets the run be empty; the last leaves one word
-// character. Once one succeeds the later calls would return at once, so they are not made.
-//
-// A run tried again from a later position of the same word (by each start of an earlier run)
-// would walk the rest of the word again each time: quadratic in the word's length, which a word
-// file with one long line exposes. So the fast form never tries a state of a run twice: a rest
-// that binds no variable stops at the run's floor (sequence_run_floors.h); a nested run whose rest
-// binds remembers each start it tried, with the variables it had there, as a state that fails
-// with the values the whole run ends with.
-template <bool kFast>
-void Run(const char* w, const char* p, bool nested) {
-  const char* rest = p + 1;
-  if constexpr (!kFast) {
-    for (const char* s = w; !IsWordEnd(*s); ++s) {
-      Walk<false>(s, rest, true);
-      if (matchState.matched) return;
-    }
-  } else {
-    MatchState& state = matchState;
-    SequenceMatcherMemory& memory = state.sequenceMemory;
-    SequenceMemo& memo = memory.memo;
-    SequenceRunFloors& floors = memory.runFloors;
-    const RunPlan& plan = memory.runPlans.PlanOf(memo.PatternBase(), p);
-    if (!plan.hasRun && !plan.binds) {
-      // A rest without runs takes exactly its number of elements, so it can only succeed from
-      // the start that leaves that many characters; every other start fails without binding
-      // anything, as nothing in the rest binds. The word's end is found once per word.
-      const char* end = floors.WordEnd();
-      if (end == nullptr) {
-        for (end = w; !IsWordEnd(*end); ++end) {
-        }
-        floors.SetWordEnd(end);
-      }
-      if (end - w >= plan.elements) Walk<true>(end - plan.elements, rest, true);
-      return;
-    }
-    // Below a second '*' the same call can come round again by another split of the word; it
-    // is remembered when it can recurse in turn.
-    const bool rememberCalls = nested && plan.recurses;
-    const auto call = [&](const char* s) {
-      if (rememberCalls) {
-        RememberingWalk(s, rest, plan.variables);
-      } else {
-        Walk<true>(s, rest, true);
-      }
-      return state.matched != 0;
-    };
-    const auto star = static_cast<std::size_t>(p - memo.PatternBase());
-    const auto at = static_cast<std::size_t>(w - memo.WordBase());
-    const bool fits = VariablesFitBytes(state);
-
-    if (!plan.binds) {
-      if (!fits) {
-        ForEachStart(w, rest, plan, nullptr, call);
-        return;
-      }
-      const std::uint32_t variables = PackedVariables(state) & plan.variables;
-      const std::size_t floor = floors.FloorOf(star, variables);
-      if (at >= floor) return;
-      const char* stop = floor == SequenceRunFloors::kNoFloor ? nullptr : w + (floor - at);
-      ForEachStart(w, rest, plan, stop, call);
-      if (!state.matched) floors.Failed(star, variables, at);
-      return;
-    }
-
-    // Only a nested run can come round again.
-    if (!nested || !fits || star >= kRunStateMark) {
-      ForEachStart(w, rest, plan, nullptr, call);
-      return;
-    }
-    // Run states are keyed at the offset of their '*' with kRunStateMark added, apart from the
-    // calls, which are keyed at the offset of a rest.
-    std::vector<SequenceMemo::Key>& tried = memory.triedRunStates;
-    const std::size_t mark = tried.size();
-    ForEachStart(w, rest, plan, nullptr, [&](const char* s) {
-      const auto offset = static_cast<std::uint64_t>(s - memo.WordBase());
-      if (offset > UINT32_MAX) return call(s);
-      const SequenceMemo::Key key{static_cast<std::uint32_t>(offset),
-                                  static_cast<std::uint32_t>(star) + kRunStateMark,
-                                  PackedVariables(state) & plan.variables};
-      std::uint32_t end = 0;
-      if (memo.Remembered(key, end)) {
-        RestoreVariables(state, end, plan.variables);
-        return true;  // the rest of the run fails, leaving these values
-      }
-      tried.push_back(key);
-      return call(s);
-    });
-    if (!state.matched) {
-      // Every value is a word byte or one a key already held, so each fits its byte.
-      const std::uint32_t end = PackedVariables(state) & plan.variables;
-      for (std::size_t i = mark; i < tried.size(); ++i) memo.Remember(tried[i], end);
-    }
-    tried.resize(mark);
-  }
-}
-
-// The backtracking match of the word from w against the pattern from p. `nested` tells that
-// this call was made for a '*', so that a '*' met here is at least the second on the path.
-// kFast adds what only saves work: the run plans, the starts skipped without a call, and the
-// memo. Without it this is the plain algorithm, kept as the reference for the tests.
-template <bool kFast>
-void Walk(const char* w, const char* p, bool nested) {
-  MatchState& state = matchState;
-  if (state.matched) return;
-  for (; *p != '\0' && !IsWordEnd(*w); ++w, ++p) {
+  if (state.matched || exhausted_) return;
+  for (; *p != '\0' && !IsSequenceWordEnd(*w); ++w, ++p) {
     const char c = *w;
     if (*p == '*') {
       if (p[1] == '\0') {
         state.matched = 1;  // the run takes the rest of the word, or nothing
         return;
       }
-      Run<kFast>(w, p, nested);
+      Run(w, p);
       return;
     }
     if (!Accepts(p, c, state)) return;
@@ -320,30 +168,107 @@ void Walk(const char* w, const char* p, bool nested) {
         break;
     }
   }
-  if (!IsWordEnd(*w)) return;  // characters left over
+  if (!IsSequenceWordEnd(*w)) return;  // characters left over
   if (*p == '\0' || (*p == '*' && p[1] == '\0')) state.matched = 1;
 }
 
-}  // namespace
-
-void MatchSequence(const char* word, const char* pattern) {
-  MatchSequence(word, pattern, SequenceSegments::kUnknownLength);
+// A run ('*' at p, not the last pattern character) tried from every start w, w+1, ...: the rest of
+// the pattern from there. The first start lets the run be empty; the last leaves one word
+// character. Once one succeeds the later starts are not tried.
+bool Walker::RestBinds(const char* star) {
+  const auto at = static_cast<std::size_t>(star - pattern_);
+  if (restBinds_.size() <= at) restBinds_.resize(at + 1, 0);
+  if (restBinds_[at] == 0) {
+    bool binds = false;
+    for (const char* q = star + 1; *q != '\0' && !binds; ++q) {
+      if (*q == '[' || *q == '{') {
+        q = SkipSequenceClass(q) - 1;  // a class's characters are no marks
+      } else {
+        binds = *q == '\'' || *q == '%' || *q == '_';
+      }
+    }
+    restBinds_[at] = binds ? 2 : 1;
+  }
+  return restBinds_[at] == 2;
 }
 
-void MatchSequence(const char* word, const char* pattern, std::size_t length) {
-  SequenceMatcherMemory& memory = matchState.sequenceMemory;
-  if (memory.segments.Use(pattern)) {
-    if (matchState.matched == 0) matchState.matched = memory.segments.Match(word, length);
+void Walker::Run(const char* w, const char* p) {
+  MatchState& state = matchState;
+  const char* rest = p + 1;
+  if (remember_ && !RestBinds(p)) {
+    const FloorKey key{static_cast<std::size_t>(p - pattern_), state.ampVar, state.dollarVar, state.caretVar};
+    const auto start = static_cast<std::size_t>(w - word_);
+    // A copy: the walks below add floors, which may move the table's entries.
+    const auto known = floors_.find(key);
+    const std::size_t floor = known == floors_.end() ? SIZE_MAX : known->second;
+    if (start >= floor) return;  // fails, changing nothing
+    for (const char* s = w; !IsSequenceWordEnd(*s); ++s) {
+      if (static_cast<std::size_t>(s - word_) >= floor) break;
+      if (!Accepts(rest, *s, state)) continue;
+      Walk(s, rest);
+      if (state.matched) return;
+    }
+    floors_[key] = start;
     return;
   }
-  memory.memo.BeginWord(word, pattern);
-  memory.runPlans.BeginWord();
-  memory.runFloors.BeginWord();
-  Walk<true>(word, pattern, false);
+  const std::size_t mark = tried_.size();
+  for (const char* s = w; !IsSequenceWordEnd(*s); ++s) {
+    if (budget_ >= 0 && --budget_ < 0) {
+      exhausted_ = true;
+      return;
+    }
+    // A start whose character the rest's first element refuses changes nothing: no call, and
+    // nothing to remember (a later try of the run meets the next start that is remembered).
+    if (!Accepts(rest, *s, state)) continue;
+    if (remember_) {
+      const RunState here = StateAt(s, p);
+      if (const auto known = failed_.find(here); known != failed_.end()) {
+        state.ampVar = known->second.amp;
+        state.dollarVar = known->second.dollar;
+        state.caretVar = known->second.caret;
+        break;  // the rest of the run fails, leaving these values
+      }
+      tried_.push_back(here);
+    }
+    Walk(s, rest);
+    if (state.matched || exhausted_) {
+      tried_.resize(mark);
+      return;
+    }
+  }
+  if (!remember_) return;
+  const Variables end{state.ampVar, state.dollarVar, state.caretVar};
+  for (std::size_t i = mark; i < tried_.size(); ++i) failed_.emplace(tried_[i], end);
+  tried_.resize(mark);
+}
+
+// Run starts that plain backtracking may take on one word before the memo takes over. Real words
+// and patterns stay far below it; only a hostile word makes the paths explode.
+constexpr long kPlainBudget = 20000;
+
+}  // namespace
+
+void MatchSequence(const char* word, const char* pattern) { MatchSequenceWithBudget(word, pattern, kPlainBudget); }
+
+void MatchSequenceWithBudget(const char* word, const char* pattern, long budget) {
+  MatchState& state = matchState;
+  const Variables before{state.ampVar, state.dollarVar, state.caretVar};
+  {
+    Walker plain(word, pattern, budget, false);
+    plain.Walk(word, pattern);
+    if (!plain.Exhausted()) return;
+  }
+  state.matched = 0;
+  state.ampVar = before.amp;
+  state.dollarVar = before.dollar;
+  state.caretVar = before.caret;
+  Walker remembering(word, pattern, -1, true);
+  remembering.Walk(word, pattern);
 }
 
 void MatchSequencePlain(const char* word, const char* pattern) {
-  Walk<false>(word, pattern, false);
+  Walker plain(word, pattern, -1, false);
+  plain.Walk(word, pattern);
 }
 
 bool MatchBracketClass(const char* patternAtClass, char c) {

@@ -54,18 +54,24 @@ DecimalNumber ReadDecimalNumber(std::string_view text, std::size_t pos) {
   result.end = pos;
   bool negative = false;
   std::size_t p = SkipSpaceAndSign(text, pos, negative);
-  if (p >= text.size() || !IsDigit(text[p])) return result;
 
+  // Digits, a '.' and more digits, as the C library's conversion reads them: either side of the
+  // point may be empty, not both («.5» and «12.» are numbers, «.» is none).
   const std::size_t intBegin = p;
   while (p < text.size() && IsDigit(text[p])) ++p;
   const std::size_t intEnd = p;
   std::size_t fracBegin = p;
   std::size_t fracEnd = p;
-  if (p + 1 < text.size() && text[p] == '.' && IsDigit(text[p + 1])) {
-    fracBegin = ++p;
-    while (p < text.size() && IsDigit(text[p])) ++p;
-    fracEnd = p;
+  if (p < text.size() && text[p] == '.') {
+    std::size_t q = p + 1;
+    while (q < text.size() && IsDigit(text[q])) ++q;
+    if (intEnd > intBegin || q > p + 1) {
+      fracBegin = p + 1;
+      fracEnd = q;
+      p = q;
+    }
   }
+  if (intEnd == intBegin && fracEnd == fracBegin) return result;
   std::int64_t exponent = 0;
   if (p < text.size() && (text[p] == 'E' || text[p] == 'e')) {
     // No white space may stand between the 'E' and its digits.
@@ -97,7 +103,8 @@ DecimalNumber ReadDecimalNumber(std::string_view text, std::size_t pos) {
     unsigned digit = 0;
     if (k < digitCount) {
       digit = static_cast<unsigned>(
-          (k < intCount ? text[intBegin + k] : text[fracBegin + (k - intCount)]) - '0');
+          (k < intCount ? text[intBegin + static_cast<std::size_t>(k)]
+                        : text[fracBegin + static_cast<std::size_t>(k - intCount)]) - '0');
     } else if (magnitude == 0) {
       break;  // only zeros follow, and they keep a zero value zero
     }

@@ -29,9 +29,10 @@ struct DecimalNumber {
   std::size_t end = 0;  // position after the number's last character; pos when kNone
 };
 
-// Reads `[white space][+|-]digits[.digits][(E|e)[+|-]digits]` from text[pos] on and truncates
-// its value toward zero, exactly (no rounding through floating point). A '.' not followed by a
-// digit, or an 'E' not followed by digits, is not part of the number and is where it ends.
+// Reads `[white space][+|-]digits[.[digits]]` or `[white space][+|-].digits`, then an optional
+// `(E|e)[+|-]digits`, from text[pos] on, as the C library's decimal conversion does, and truncates
+// its value toward zero, exactly (no rounding through floating point). An 'E' not followed by
+// digits is not part of the number and is where it ends.
 DecimalNumber ReadDecimalNumber(std::string_view text, std::size_t pos);
 
 }  // namespace kwintel

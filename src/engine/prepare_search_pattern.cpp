@@ -128,7 +128,8 @@ bool PrepareProductOrSum(std::string& text, SearchType type, int& minLength, int
     if (product && !IsLetterProduct(static_cast<std::uint64_t>(target))) return false;
     pos = number.end;
   } else {
-    while (pos < text.size() && IsNumberSpace(text[pos])) ++pos;
+    // Only blanks: a tab before the letters is no part of a letters pattern.
+    while (pos < text.size() && text[pos] == ' ') ++pos;
     for (std::size_t k = pos; k < text.size(); ++k) text[k] = ToUpperAscii(text[k]);
     // Unsigned so that long words wrap as the matchers' own 64-bit arithmetic does.
     std::uint64_t value = product ? 1 : 0;
@@ -223,7 +224,7 @@ bool IsLetterProduct(std::uint64_t value) {
 
 char KeypadDigit(char upperCaseLetter) {
   if (upperCaseLetter < 'A' || upperCaseLetter > 'Z') return '\0';
-  return KeypadDigits[upperCaseLetter - 'A'];
+  return KeypadDigits[static_cast<std::size_t>(upperCaseLetter - 'A')];
 }
 
 }  // namespace kwintel

@@ -2,8 +2,7 @@
 
 #include <charconv>
 
-#include "results/result_state.h"
-#include "shell/text_encoding.h"
+#include "text/text_encoding.h"
 
 namespace kwintel {
 namespace {
@@ -18,7 +17,7 @@ void AppendLengthPrefix(int length, std::string& line) {
 
 }  // namespace
 
-void BuildResultLine(SearchType type, std::string_view word, std::string& line) {
+void BuildResultLine(SearchType type, std::string_view word, bool upperCase, std::string& line) {
   line.assign(word);
   const std::string& remainder = matchState.remainder;
   if (DecoratedResultLine(type)) {
@@ -42,7 +41,7 @@ void BuildResultLine(SearchType type, std::string_view word, std::string& line) 
         break;
     }
   }
-  if (!upperCaseMode) AsciiLowerInPlace(line);
+  if (!upperCase) AsciiLowerInPlace(line);
 }
 
 bool HoldsIj(std::string_view text) {

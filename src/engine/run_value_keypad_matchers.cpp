@@ -63,7 +63,7 @@ void MatchTelephone(const char* word, const char* pattern) {
   for (std::size_t i = 0; IsWordCharacter(word[i]); ++i) {
     const char c = word[i];
     if (c < 'A' || c > 'Z') return;
-    if (KeypadDigits[c - 'A'] != pattern[i]) return;
+    if (KeypadDigits[static_cast<std::size_t>(c - 'A')] != pattern[i]) return;
   }
   matchState.matched = 1;
 }

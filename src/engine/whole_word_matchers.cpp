@@ -146,15 +146,6 @@ __attribute__((target("avx2,popcnt"))) int LongestRunReachesWhole(const char* wo
   return runs != 0 ? 1 : 0;
 }
 
-__attribute__((target("avx2,popcnt"))) std::size_t MembersWhole(const char* word, std::size_t length,
-                                                                const NibbleByteSet* sets, int count,
-                                                                std::uint32_t* members) {
-  const __m256i w = LoadWordBytes32(word, length);
-  for (int k = 0; k < count; ++k) members[k] = Members(w, sets[k]);
-  const std::uint32_t ends = WordEnds(w);
-  return ends == 0 ? 32 : static_cast<std::size_t>(__builtin_ctz(ends));
-}
-
 #else
 
 bool HasWholeWordMatchers() { return false; }
@@ -163,7 +154,6 @@ int EnoughBytesOfEachCountWhole(const char*, std::size_t, const FrequencyPattern
 
 int LongestRunReachesWhole(const char*, std::size_t, const NibbleByteSet&, long) { return -1; }
 
-std::size_t MembersWhole(const char*, std::size_t, const NibbleByteSet*, int, std::uint32_t*) { return 0; }
 
 #endif
 

@@ -1,6 +1,6 @@
 #pragma once
 // Matchers that take a word of up to 32 bytes whole in a vector register (x86 AVX2) instead of
-// byte by byte: Frequency with '*', Stack, and the pieces of a sequence pattern. Internal to the matchers, which keep their byte-wise
+// byte by byte: Frequency with '*' and Stack. Internal to the matchers, which keep their byte-wise
 // forms for longer words and for processors without the instructions. Each reads no byte at or
 // past the `length` it is given (where the word's NUL is).
 
@@ -34,11 +34,5 @@ struct NibbleByteSet {
 // Stack: -1 for a word of more than 32 bytes, else 1 when some run of bytes of the set, up to the
 // NUL, is at least runLength long (any word when runLength is at most 0), and 0 when not.
 int LongestRunReachesWhole(const char* word, std::size_t length, const NibbleByteSet& set, long runLength);
-
-// For a word of at most 32 bytes: bit i of members[k] set when byte i is in sets[k]; the places
-// past `length` are in none (a set holds no NUL). Returns the place of the word's first control
-// byte or byte of 128 and above, or its length.
-std::size_t MembersWhole(const char* word, std::size_t length, const NibbleByteSet* sets, int count,
-                         std::uint32_t* members);
 
 }  // namespace kwintel

@@ -5,19 +5,11 @@
 
 #include <string_view>
 
-#include "engine/run_search.h"
-#include "shell/text_encoding.h"
+#include "engine/word_file_name.h"
+#include "text/text_encoding.h"
 
 namespace kwintel {
 namespace {
-
-bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
-  }
-  return true;
-}
 
 bool Exists(const std::string& path) {
   struct stat status {};
@@ -48,7 +40,7 @@ WordFilePaths FindWordFiles(const std::string& prefix) {
     for (std::size_t i = 0; i < paths.size(); ++i) {
       if (!missing[i]) continue;
       const std::string_view wanted = std::string_view(paths[i]).substr(folder.size());
-      if (!SameIgnoringAsciiCase(name, wanted)) continue;
+      if (!EqualsIgnoringAsciiCase(name, wanted)) continue;
       // Several spellings of one name: the byte-smallest, so the choice does not hang on the
       // order in which the folder lists them.
       if (found[i].empty() || name < std::string_view(found[i])) found[i] = std::string(name);

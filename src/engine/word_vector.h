@@ -8,10 +8,24 @@
 
 #include <cstddef>
 #include <cstdint>
-
-#include "engine/word_bytes.h"
+#include <cstring>
 
 namespace kwintel {
+
+// The n bytes at `text` (0 <= n <= 8) in the low bytes of a word (in memory order on a
+// little-endian machine), zeros above; reads no other byte. Loads of fixed size that overlap, an
+// overlapping byte or-ed with itself: a copy of variable size would cost a call.
+inline std::uint64_t LoadUpTo8Bytes(const char* text, std::size_t n) {
+  const auto load = [](const char* at, auto value) {
+    std::memcpy(&value, at, sizeof value);
+    return std::uint64_t{value};
+  };
+  if (n == 8) return load(text, std::uint64_t{});
+  if (n >= 4) return load(text, std::uint32_t{}) | load(text + n - 4, std::uint32_t{}) << (8 * (n - 4));
+  if (n >= 2) return load(text, std::uint16_t{}) | load(text + n - 2, std::uint16_t{}) << (8 * (n - 2));
+  return n == 1 ? static_cast<unsigned char>(text[0]) : 0;
+}
+
 
 // The first min(length, 16) bytes at `text` in their places, zeros after them. Scalar loads of
 // fixed size: a copy of variable size would go through memory and stall the vector load.

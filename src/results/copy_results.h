@@ -1,14 +1,14 @@
 #pragma once
+// The text that "Kopieer" puts on the clipboard.
 
 #include <string>
 
-#include "shell/main_dialog.h"
+#include "ports/result_list.h"
 
 namespace kwintel {
 
-// "Kopieer": with at least one line selected, the selected lines in list order, each followed by
-// "\n", go to the clipboard, and WriteForm brings back the form of the last search. With none
-// selected nothing happens. Without memory for the text: "Onvoldoende geheugen" / "Oei".
-void CopyResults(MainDialog& dialog);
+// The selected lines in list order, each followed by "\n"; empty with none selected. Throws
+// std::bad_alloc when the text does not fit in memory.
+std::string SelectedLinesText(const ResultList& list);
 
 }  // namespace kwintel

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "results/print_surface.h"
-#include "results/result_list.h"
+#include "ports/print_surface.h"
+#include "ports/result_list.h"
 
 namespace kwintel {
 

@@ -1,12 +1,13 @@
-#include "results/result_commands.h"
+#include "results/restore_results.h"
+
+#include <string>
 
 namespace kwintel {
 
-void RestoreResults(MainDialog& dialog) {
-  ResultList& list = dialog.view.Results();
+void RestoreResultLines(ResultList& list, const LineStore& backup) {
   list.Clear();
-  for (const std::string_view line : dialog.resultBackup) list.Append(line);
-  list.Append(std::to_string(dialog.resultBackup.size()) + " regels hersteld");
+  for (const std::string_view line : backup) list.Append(line);
+  list.Append(std::to_string(backup.size()) + " regels hersteld");
 }
 
 }  // namespace kwintel

@@ -1,9 +1,8 @@
 #include <algorithm>
 #include <cstring>
-#include <new>
 #include <utility>
 
-#include "results/result_commands.h"
+#include "results/sort_results.h"
 #include "results/result_state.h"
 
 namespace kwintel {
@@ -68,8 +67,7 @@ void SortDescending(std::vector<std::string>& lines, int first, int last) {
             [](const std::string& a, const std::string& b) { return CompareBytes(a, b) > 0; });
 }
 
-void SortResults(MainDialog& dialog) {
-  ResultList& list = dialog.view.Results();
+void SortResultLines(ResultList& list) {
   // Nested in a running search the last line is a result line, not yet the summary line; it is
   // kept last all the same, and the search goes on appending after the rebuilt list.
   const int n = list.Count() - 1;
@@ -77,24 +75,19 @@ void SortResults(MainDialog& dialog) {
   const int mode = ((sortMode % 4) + 4) % 4;
   const bool byEnding = mode >= 2;
 
+  // Everything that can run out of memory happens before the list is touched: better unsorted
+  // than half gone.
   std::vector<std::string> lines;
-  std::string summary;
-  try {
-    lines.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-      lines.push_back(list.Text(i));
-      if (byEnding) std::reverse(lines.back().begin(), lines.back().end());
-    }
-    summary = list.Text(n);
-    if (mode % 2 == 0) {
-      SortAscending(lines, 0, n - 1);
-    } else {
-      SortDescending(lines, 0, n - 1);
-    }
-  } catch (const std::bad_alloc&) {
-    // The list has not been touched yet: better unsorted than half gone.
-    dialog.view.ShowMessage("Onvoldoende geheugen", "Oei", MessageIcon::Exclamation);
-    return;
+  lines.reserve(static_cast<size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    lines.push_back(list.Text(i));
+    if (byEnding) std::reverse(lines.back().begin(), lines.back().end());
+  }
+  std::string summary = list.Text(n);
+  if (mode % 2 == 0) {
+    SortAscending(lines, 0, n - 1);
+  } else {
+    SortDescending(lines, 0, n - 1);
   }
 
   list.Clear();

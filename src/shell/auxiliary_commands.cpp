@@ -1,7 +1,7 @@
 #include "shell/auxiliary_commands.h"
 
 #include "engine/engine_types.h"
-#include "shell/control_ids.h"
+#include "ports/control_ids.h"
 
 namespace kwintel {
 

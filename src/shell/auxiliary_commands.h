@@ -1,7 +1,7 @@
 #pragma once
 // The dialog's small commands.
 
-#include "shell/font_description.h"
+#include "ports/font_description.h"
 #include "shell/main_dialog.h"
 
 namespace kwintel {

@@ -2,14 +2,11 @@
 
 #include <array>
 
-#include "engine/narrow_results.h"
-#include "engine/run_search.h"
-#include "results/copy_results.h"
-#include "results/print_results.h"
-#include "results/result_commands.h"
-#include "results/result_file.h"
+#include "ports/control_ids.h"
 #include "shell/auxiliary_commands.h"
-#include "shell/control_ids.h"
+#include "shell/narrow_results.h"
+#include "shell/result_commands.h"
+#include "shell/run_search.h"
 #include "shell/word_file_sources.h"
 
 namespace kwintel {

@@ -1,6 +1,7 @@
 #include "shell/form.h"
 
-#include "shell/control_ids.h"
+#include "engine/search_types.h"
+#include "ports/control_ids.h"
 
 namespace kwintel {
 namespace {
@@ -28,7 +29,7 @@ bool ReadForm(MainDialog& dialog) {
     view.Focus(ids::kPatternBox);
     return false;
   }
-  dialog.searchTypeIndex = CheckedPosition(view, ids::kSearchTypeGroup);
+  dialog.searchTypeIndex = CheckedPosition(view, kSearchTypeRadios);
   dialog.maxResultsIndex = CheckedPosition(view, ids::kMaxResultsGroup);
   dialog.mustNotContain = view.GetText(ids::kZonderFilter);
   dialog.mustContain = view.GetText(ids::kMetFilter);
@@ -38,24 +39,18 @@ bool ReadForm(MainDialog& dialog) {
 void WriteForm(MainDialog& dialog) {
   MainDialogView& view = dialog.view;
   view.SetText(ids::kPatternBox, dialog.pattern);
-  CheckPosition(view, ids::kSearchTypeGroup, dialog.searchTypeIndex);
+  CheckPosition(view, kSearchTypeRadios, dialog.searchTypeIndex);
   CheckPosition(view, ids::kMaxResultsGroup, dialog.maxResultsIndex);
   view.SetText(ids::kZonderFilter, dialog.mustNotContain);
   view.SetText(ids::kMetFilter, dialog.mustContain);
 }
 
 SearchType ReadSearchType(const MainDialogView& view) {
-  // The reading order of the radios, which is not their order in the group.
-  static constexpr std::pair<int, SearchType> kOrder[] = {
-      {ids::kVolgorde, SearchType::Sequence},   {ids::kAnagram, SearchType::Anagram},
-      {ids::kSet, SearchType::Set},             {ids::kSubset, SearchType::Subset},
-      {ids::kFrequentie, SearchType::Frequency}, {ids::kStapel, SearchType::Stack},
-      {ids::kProduct, SearchType::Product},     {ids::kSom, SearchType::Sum},
-      {ids::kAnagramMinusOne, SearchType::AnagramMinusOne},
-      {ids::kTelefoon, SearchType::Telephone}};
+  // The radios are read in the order of their type values, which is not their order in the group.
   SearchType type = SearchType::Sequence;
-  for (const auto& [id, value] : kOrder) {
-    if (view.IsChecked(id)) type = value;
+  for (int value = 0; value < static_cast<int>(kSearchTypes.size()); ++value) {
+    const SearchTypeEntry* entry = FindSearchType(static_cast<SearchType>(value));
+    if (entry != nullptr && view.IsChecked(entry->radioId)) type = entry->type;
   }
   return type;
 }
@@ -71,7 +66,7 @@ int ReadMaxResults(const MainDialogView& view) {
 SearchRequest ReadSearchRequest(const MainDialog& dialog) {
   SearchRequest request;
   for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
-    request.lengths[length - kMinWordLength] = dialog.view.IsChecked(ids::LengthToggleId(length));
+    request.lengths[LengthIndex(length)] = dialog.view.IsChecked(ids::LengthToggleId(length));
   }
   request.type = ReadSearchType(dialog.view);
   request.maxResults = ReadMaxResults(dialog);

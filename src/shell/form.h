@@ -17,8 +17,9 @@ bool ReadForm(MainDialog& dialog);
 // Members into controls, in the same order.
 void WriteForm(MainDialog& dialog);
 
-// The search type as the radios give it: tested in the order 1029, 1030, 1031, 1032, 1108, 1119,
-// 1120, 1121, 1033, 1122, the last checked one winning; none checked gives Sequence.
+// The search type as the radios give it: tested in the order of the type values (1029, 1030,
+// 1031, 1032, 1108, 1119, 1120, 1121, 1033, 1122 for the ten), the last checked one winning; none
+// checked gives Sequence.
 SearchType ReadSearchType(const MainDialogView& view);
 // 100, 500, 1000 or 15000; the last checked radio wins; none gives 100.
 int ReadMaxResults(const MainDialogView& view);

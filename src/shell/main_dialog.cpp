@@ -1,7 +1,7 @@
 #include "shell/main_dialog.h"
 
 #include "shell/auxiliary_commands.h"
-#include "shell/control_ids.h"
+#include "ports/control_ids.h"
 #include "shell/form.h"
 #include "shell/word_file_sources.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "results/line_store.h"
-#include "shell/main_dialog_view.h"
-#include "shell/platform.h"
+#include "text/line_store.h"
+#include "ports/main_dialog_view.h"
+#include "ports/platform.h"
 
 namespace kwintel {
 

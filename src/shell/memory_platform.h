@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/platform.h"
+#include "ports/platform.h"
 
 namespace kwintel {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "shell/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace kwintel {
 

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/main_dialog_view.h"
+#include "ports/main_dialog_view.h"
+#include "shell/memory_result_list.h"
 #include "shell/pattern_history.h"
 
 namespace kwintel {

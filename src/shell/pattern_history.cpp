@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/text_encoding.h"
+#include "text/text_encoding.h"
 
 namespace kwintel {
 namespace {

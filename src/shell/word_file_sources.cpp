@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "shell/control_ids.h"
-#include "shell/text_encoding.h"
+#include "ports/control_ids.h"
+#include "text/text_encoding.h"
 
 namespace kwintel {
 
@@ -108,9 +108,9 @@ void DiscoverWordFiles(MainDialog& dialog, const std::string& folder) {
 
 void SelectWordSource(MainDialog& dialog, int slot) {
   if (slot < 1 || slot > static_cast<int>(sourceSlots.size())) return;
-  wordFilePrefix = sourceSlots[slot - 1].prefix;
+  wordFilePrefix = sourceSlots[static_cast<std::size_t>(slot - 1)].prefix;
   ShowSourceInTitle(dialog);
-  const int chosen = ids::kSourceButtons[slot - 1];
+  const int chosen = ids::kSourceButtons[static_cast<std::size_t>(slot - 1)];
   for (int id : {ids::kKiesBestand, ids::kSource1, ids::kSource2, ids::kSource3, ids::kSource4}) {
     dialog.view.SetPressed(id, id == chosen);
   }
@@ -127,9 +127,10 @@ void ChooseWordFile(MainDialog& dialog) {
   const std::size_t slash = path.rfind('/');
   const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
   const std::size_t dot = path.rfind('.');
-  // The cut removes the two length digits before the extension's dot; without them in the file's
-  // own name it would cut into the folder.
-  if (dot == std::string::npos || dot < nameStart + 2) {
+  // The cut removes the two length digits before the extension's dot, and does so for a name too
+  // short to hold them as well (the prefix then ends inside the folder's name). A name without a
+  // dot, or a path with no room before its dot, has nothing to cut.
+  if (dot == std::string::npos || dot < nameStart || dot < 2) {
     dialog.view.ShowMessage("Geen woordbestand: " + FileNameForDisplay(path.substr(nameStart)),
                             "Fout", MessageIcon::Exclamation);
     return;

@@ -1,6 +1,6 @@
 #include "tips/startup_tip.h"
 
-#include "shell/startup_switches.h"
+#include "tips/startup_switches.h"
 
 namespace kwintel {
 

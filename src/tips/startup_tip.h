@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/settings_store.h"
+#include "ports/settings_store.h"
 #include "tips/tip_messages.h"
 #include "tips/tip_of_day.h"
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "shell/settings_store.h"
+#include "ports/settings_store.h"
 #include "tips/tip_messages.h"
 
 namespace kwintel {

@@ -12,7 +12,6 @@
 
 #include "engine/engine_types.h"
 #include "engine/frequency_pattern.h"
-#include "engine/whole_word_matchers.h"
 #include "engine/match_word.h"
 
 namespace kwintel {
@@ -98,77 +97,6 @@ TEST(FrequencyDifferentialTest, EveryDigitWithItsWildcard) {
 // Short words are taken whole where the processor allows; longer ones are left to the byte-wise
 // form. Each word sits in a heap block of exactly its length, so the sanitizer build catches a read
 // past it.
-TEST(FrequencyDifferentialTest, ShortWordsTakenWholeGiveThePlainPairing) {
-  if (!HasWholeWordMatchers()) GTEST_SKIP() << "this processor has no AVX2";
-  std::mt19937 random(6021);
-  const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-  static const char kDigits[] = "1122233459";
-  // Bytes after a word end still sit in the 32 bytes taken, and must not be counted.
-  static const char kWordCharacters[] = {'A', 'B', 'A', 'B', 'C', 'D', ' ', '\x7F', '\xC9', '\x1F', '\0'};
-  int decided = 0;
-  int matches = 0;
-  for (int i = 0; i < 40'000; ++i) {
-    std::string pattern = "*";
-    const int digits = 1 + below(3);
-    for (int k = 0; k < digits; ++k) {
-      pattern.insert(pattern.begin() + below(static_cast<int>(pattern.size()) + 1), kDigits[below(10)]);
-    }
-    const FrequencyPattern prepared(pattern.c_str());
-    const int length = below(4) == 0 ? below(41) : below(17);
-    const int alphabet = below(3) == 0 ? 11 : 4;
-    std::string word;
-    for (int k = 0; k < length; ++k) word += kWordCharacters[below(alphabet)];
-    const std::vector<char> exact(word.begin(), word.end());
-    const int verdict = EnoughBytesOfEachCountWhole(exact.data(), exact.size(), prepared);
-    const bool mayCountMore =
-        word.size() > 32 && std::all_of(word.begin(), word.begin() + 32, [](char c) {
-          return static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x80;
-        });
-    if (mayCountMore) {
-      EXPECT_EQ(verdict, -1) << "word «" << word << "»";
-      continue;
-    }
-    ++decided;
-    ASSERT_EQ(verdict, PlainFrequency(word, pattern) ? 1 : 0)
-        << "pattern «" << pattern << "» word «" << word << "»";
-    matches += verdict;
-  }
-  EXPECT_GT(decided, 30'000);
-  EXPECT_GT(matches, 2'000);
-  EXPECT_LT(matches, decided - 2'000);
-}
-
-TEST(FrequencyDifferentialTest, ShortWordsAtTheEdgesOfTheirCounts) {
-  if (!HasWholeWordMatchers()) GTEST_SKIP() << "this processor has no AVX2";
-  struct Row {
-    std::string word;
-    const char* pattern;
-    int verdict;
-  };
-  const Row rows[] = {
-      {"", "1*", 0},
-      {std::string(16, 'A'), "9*", 0},          // sixteen of one byte: no digit fits
-      {std::string(9, 'A') + "BBBBBBB", "79*", 1},
-      {std::string(10, 'A') + "B", "1*", 1},    // ten and more take no digit, the B takes the 1
-      {std::string(10, 'A') + "B", "11*", 0},
-      {"AB\xC9" "AB", "2*", 0},                  // the accented byte ends the word
-      {"AB\tAB", "11*", 1},
-      {"ABCDEFGHIJKLMNOP", "1111111111111111*", 1},
-      {"ABCDEFGHIJKLMNOA", "1111111111111111*", 0},
-      {std::string(16, 'A') + std::string(16, 'B'), "2*", 0},  // 16 of each: no count fits in a byte's width
-      {std::string(15, 'A') + std::string(17, 'B'), "2*", 0},
-      {std::string(30, 'A') + "BB", "2*", 1},   // the 2 in the last two places of 32
-      {std::string(32, 'A') + "BB", "2*", -1},  // a 33rd byte may count: not decided here
-      {std::string(31, 'A') + "\xC9" "BB", "1*", 0},  // ... unless the word ends within 32
-      {std::string(30, 'B') + "A\x01" "A", "1*", 1},  // bytes after a control byte in the 32 do not count
-  };
-  for (const Row& row : rows) {
-    const std::vector<char> exact(row.word.begin(), row.word.end());
-    EXPECT_EQ(EnoughBytesOfEachCountWhole(exact.data(), exact.size(), FrequencyPattern(row.pattern)),
-              row.verdict)
-        << "pattern «" << row.pattern << "» word «" << row.word << "»";
-  }
-}
 
 }  // namespace
 }  // namespace kwintel

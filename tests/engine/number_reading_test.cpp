@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberRow{"INFINITY", kNone, 0, 0}, NumberRow{"NAN", kNone, 0, 0},
         NumberRow{"-INF", kNone, 0, 0}, NumberRow{"", kNone, 0, 0}, NumberRow{" ", kNone, 0, 0},
         NumberRow{"ABC", kNone, 0, 0}, NumberRow{"-", kNone, 0, 0},
-        NumberRow{".5", kNone, 0, 0}, NumberRow{"E5", kNone, 0, 0}));
+        NumberRow{".", kNone, 0, 0}, NumberRow{"-.E1", kNone, 0, 0}, NumberRow{"E5", kNone, 0, 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ReadDecimalNumberTest,
@@ -108,7 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Hexadecimal is not read: "0X10" is the number 0 followed by letters.
         NumberRow{"0X10", kValue, 0, 1}, NumberRow{"0x1A", kValue, 0, 1},
         // What is not part of the number ends it, and stays for the next reader.
-        NumberRow{"5.", kValue, 5, 1}, NumberRow{"5.X", kValue, 5, 1},
+        // Either side of the point may be empty, as for the C library.
+        NumberRow{".5", kValue, 0, 2}, NumberRow{".5e1", kValue, 5, 4}, NumberRow{"12.e1", kValue, 120, 5},
+        NumberRow{"-.25E2", kValue, -25, 6},
+        NumberRow{"5.", kValue, 5, 2}, NumberRow{"5.X", kValue, 5, 2},
         NumberRow{"1E", kValue, 1, 1}, NumberRow{"1E+", kValue, 1, 1},
         NumberRow{"1E 5", kValue, 1, 1}, NumberRow{"7ABC", kValue, 7, 1},
         NumberRow{"2.5.5", kValue, 2, 3},
@@ -140,7 +143,7 @@ TEST(ReadDecimalNumberTest, StartsAtTheGivenPositionAndStaysInsideTheView) {
   EXPECT_EQ(number.end, 5u);
   number = ReadDecimalNumber(std::string_view(text).substr(0, 7), 3);  // "12." and no more
   EXPECT_EQ(number.value, 12);
-  EXPECT_EQ(number.end, 6u);
+  EXPECT_EQ(number.end, 7u);
 
   std::string manyZeros = "0." + std::string(500'000, '0') + "1E500002";
   number = ReadDecimalNumber(manyZeros, 0);

@@ -176,6 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Accept(T::Sum, "ZZ4 6", 4, 6), Accept(T::Sum, "32 X 5", 2, 19),
                     Accept(T::Sum, "abc 3", 3, 19, "ABC 3"),  // the letters are upper-cased
                     Accept(T::Product, "  kat", 2, 19, "  KAT"),
+                    // The number takes its point: the length after it is read.
+                    Accept(T::Sum, "46. 5", 5, 19), Accept(T::Product, "12.e1 4", 4, 19),
                     Refuse(T::Product, ""), Refuse(T::Sum, "")));
 
 class FirstNulTest : public testing::TestWithParam<SearchType> {};
@@ -269,6 +271,11 @@ INSTANTIATE_TEST_SUITE_P(
                     TargetRow{T::Product, "1.2E1", true, 12},
                     TargetRow{T::Product, "1E2", true, 100},
                     TargetRow{T::Product, "4611686018427387904", true, 4611686018427387904},
+                    TargetRow{T::Product, ".5e1", true, 5}, TargetRow{T::Product, "12.e1", true, 120},
+                    TargetRow{T::Sum, "46. 5", true, 46},
+                    // The letters form passes over blanks only: after a tab no letter is read.
+                    TargetRow{T::Sum, "  KAT", true, 32}, TargetRow{T::Sum, "\tKAT", true, 0},
+                    TargetRow{T::Product, "\tKAT", true, 1},
                     TargetRow{T::Sum, "32", true, 32}, TargetRow{T::Sum, "-6", true, -6},
                     TargetRow{T::Sum, " +32.99 4", true, 32},
                     TargetRow{T::Sum, "9223372036854775807", true, INT64_MAX},

@@ -10,7 +10,7 @@
 
 #include "engine/match_word.h"
 #include "engine/prepare_search_pattern.h"
-#include "engine/sequence_matcher_internal.h"
+#include "engine/sequence_plain_match.h"
 
 namespace kwintel {
 namespace {

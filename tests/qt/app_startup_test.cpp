@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "shell/qt/qt_settings_store.h"
-#include "shell/qt/word_search_app.h"
+#include "qt/qt_settings_store.h"
+#include "qt/word_search_app.h"
 
 namespace kwintel {
 

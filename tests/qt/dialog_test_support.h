@@ -19,12 +19,12 @@
 #include <string>
 #include <vector>
 
-#include "results/qt/result_list_box.h"
-#include "shell/control_ids.h"
+#include "qt/result_list_box.h"
+#include "ports/control_ids.h"
 #include "shell/memory_platform.h"
 #include "shell/program_state.h"
-#include "shell/qt/cp1252_qstring.h"
-#include "shell/qt/word_search_dlg.h"
+#include "qt/cp1252_qstring.h"
+#include "qt/word_search_dlg.h"
 
 namespace kwintel::test {
 

@@ -7,9 +7,10 @@
 
 #include "dialog_test_support.h"
 #include "engine/engine_types.h"
-#include "shell/qt/group_frame.h"
-#include "shell/qt/pressable_button.h"
-#include "shell/text_encoding.h"
+#include "engine/search_types.h"
+#include "qt/group_frame.h"
+#include "qt/pressable_button.h"
+#include "text/text_encoding.h"
 #include "shell/word_file_sources.h"
 
 namespace kwintel::test {
@@ -34,7 +35,7 @@ void MainDialogInitialTest::OpensWithTheInitialForm() {
     QVERIFY2(dialog->IsChecked(ids::LengthToggleId(length)), qPrintable(QString::number(length)));
   }
   QVERIFY(dialog->IsChecked(ids::kVolgorde));
-  for (int id : ids::kSearchTypeGroup) QCOMPARE(dialog->IsChecked(id), id == ids::kVolgorde);
+  for (int id : kSearchTypeRadios) QCOMPARE(dialog->IsChecked(id), id == ids::kVolgorde);
   for (int id : ids::kMaxResultsGroup) QCOMPARE(dialog->IsChecked(id), id == ids::kMax100);
   QVERIFY(ControlOf<QCheckBox>(*dialog, ids::kIjEenLetter)->isChecked());
   QVERIFY(!ControlOf<QCheckBox>(*dialog, ids::kMetLengte)->isChecked());

@@ -7,7 +7,7 @@
 #include <QTextBrowser>
 
 #include "dialog_test_support.h"
-#include "shell/qt/help_window.h"
+#include "qt/help_window.h"
 
 namespace kwintel::test {
 

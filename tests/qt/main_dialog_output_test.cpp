@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 
 #include "dialog_test_support.h"
-#include "results/qt/qt_print_surface.h"
+#include "qt/qt_print_surface.h"
 
 namespace kwintel::test {
 

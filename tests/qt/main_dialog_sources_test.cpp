@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 #include "dialog_test_support.h"
-#include "shell/qt/pressable_button.h"
+#include "qt/pressable_button.h"
 #include "shell/word_file_sources.h"
 
 namespace kwintel::test {
@@ -16,7 +16,7 @@ class MainDialogSourcesTest : public QObject {
   void SourceButtonsSetTheTitleAndTheHighlight();
   void CancelInTheChooserLeavesNoWordSource();
   void AChosenWordFileSelectsItsSet();
-  void AFileWithoutLengthDigitsIsRefused();
+  void AFileWithoutExtensionIsRefused();
   void ANewFontReachesPatternBoxAndListOnly();
 };
 
@@ -89,15 +89,15 @@ void MainDialogSourcesTest::AChosenWordFileSelectsItsSet() {
   QCOMPARE(ShownLines(*dialog).last(), QStringLiteral("Totaal: 3"));
 }
 
-void MainDialogSourcesTest::AFileWithoutLengthDigitsIsRefused() {
+void MainDialogSourcesTest::AFileWithoutExtensionIsRefused() {
   QTemporaryDir empty;
   OpenDialog dialog(empty.path() + QLatin1Char('/'));
   MemoryPlatform platform;
-  platform.wordFileAnswer = QFile::encodeName(empty.path()).toStdString() + "/a.doc";
+  platform.wordFileAnswer = QFile::encodeName(empty.path()).toStdString() + "/woorden";
   dialog->ReplacePlatform(platform);
   MessageCatcher messages;
   Click(*dialog, ids::kKiesBestand);
-  QCOMPARE(messages.texts, QStringList{"Geen woordbestand: a.doc"});
+  QCOMPARE(messages.texts, QStringList{"Geen woordbestand: woorden"});
   QCOMPARE(messages.captions, QStringList{"Fout"});
   QVERIFY(wordFilePrefix.empty());
 }

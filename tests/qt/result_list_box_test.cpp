@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "results/qt/result_list_box.h"
+#include "qt/result_list_box.h"
 
 namespace kwintel::test {
 

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "shell/memory_settings_store.h"
-#include "tips/qt/tip_of_day_dlg.h"
+#include "qt/tip_of_day_dlg.h"
 #include "tips/tip_messages.h"
 #include "tips/tip_of_day.h"
 

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "shell/qt/qt_settings_store.h"
+#include "qt/qt_settings_store.h"
 
 namespace kwintel {
 

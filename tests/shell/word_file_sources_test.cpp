@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/control_ids.h"
+#include "ports/control_ids.h"
 #include "shell/main_dialog.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"
@@ -194,8 +194,10 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"DotsInFolderAndBase", "/d.1/my.wl05.doc", "/d.1/my.wl", ""},
         ChoiceCase{"NameEndingInADot", "/data/ab.", "/data/", ""},
         ChoiceCase{"NoDotInTheName", "/d.x/woorden", "", "Geen woordbestand: woorden"},
-        ChoiceCase{"OneCharacterBeforeTheDot", "/data/w.doc", "", "Geen woordbestand: w.doc"},
-        ChoiceCase{"NothingBeforeTheDot", "/data/.doc", "", "Geen woordbestand: .doc"},
+        // A name too short for the two digits is cut three characters before its extension too.
+        ChoiceCase{"OneCharacterBeforeTheDot", "/data/w.doc", "/data", ""},
+        ChoiceCase{"NothingBeforeTheDot", "/data/.doc", "/dat", ""},
+        ChoiceCase{"NoRoomBeforeTheDot", "w.doc", "", "Geen woordbestand: w.doc"},
         ChoiceCase{"PrefixOfTheLimit", kLongFolder + "abc02.doc", kLongFolder + "abc", ""},
         ChoiceCase{"PrefixOverTheLimit", kLongFolder + "abcd02.doc", "",
                    "Pad te lang: " + kLongFolder + "abcd"}),

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "shell/memory_settings_store.h"
-#include "shell/settings_store.h"
+#include "ports/settings_store.h"
 
 namespace kwintel {
 namespace {

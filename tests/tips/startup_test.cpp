@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/startup_switches.h"
+#include "tips/startup_switches.h"
 #include "tips/startup_tip.h"
 #include "tips_fixture.h"
 

@@ -79,4 +79,54 @@ TEST_F(MkwordsProcessTest, BadUseAndMissingInputAreReported) {
   EXPECT_FALSE(fs::exists(folder_ / "wl02.DOC"));
 }
 
+std::string Mkwords(const std::string& arguments) { return std::string(KWINTEL_MKWORDS_PATH) + " " + arguments; }
+
+TEST_F(MkwordsProcessTest, CountsFileBesideTheSet) {
+  std::ofstream(folder_ / "lijst.txt", std::ios::binary) << "en\nroos\ncaf\xC3\xA9\nzee\n";
+  std::ofstream(folder_ / "tellingen.txt", std::ios::binary)
+      << "10 En N:10\n3 en\n  5\troos\n2 kikker\n1 Caf\xC3\xA9\nkapot\n\n";
+  const Outcome run = RunCommandLine(Mkwords("--counts " + (folder_ / "tellingen.txt").string() + " " +
+                                             (folder_ / "lijst.txt").string() + " " + (folder_ / "wl").string()));
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(Read(folder_ / "wl.FRQ"), "CAF\xC9\t1\nEN\t13\nROOS\t5\n");
+  EXPECT_EQ(Read(folder_ / "wl03.DOC"), "ZEE\n");
+  EXPECT_NE(run.output.find("Met telling: 3 woorden"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("2 regels zonder getal en woord; niet in de lijst: 1\n"), std::string::npos)
+      << run.output;
+}
+
+TEST_F(MkwordsProcessTest, CountsFromStandardInput) {
+  std::ofstream(folder_ / "lijst.txt", std::ios::binary) << "roos\n";
+  const Outcome run = RunCommandLine("printf '4 roos\\n' | " + Mkwords("--counts - " + (folder_ / "lijst.txt").string() +
+                                                                      " " + (folder_ / "wl").string()));
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(Read(folder_ / "wl.FRQ"), "ROOS\t4\n");
+}
+
+TEST_F(MkwordsProcessTest, AMissingCountsListLeavesTheOldSetAsItWas) {
+  std::ofstream(folder_ / "lijst.txt", std::ios::binary) << "roos\n";
+  std::ofstream(folder_ / "wl04.DOC", std::ios::binary) << "OUD\n";
+  std::ofstream(folder_ / "wl.FRQ", std::ios::binary) << "OUD\t1\n";
+  const Outcome run = RunCommandLine(Mkwords("--counts " + (folder_ / "geen.txt").string() + " " +
+                                             (folder_ / "lijst.txt").string() + " " + (folder_ / "wl").string()));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find("geen.txt"), std::string::npos) << run.output;
+  EXPECT_EQ(Read(folder_ / "wl04.DOC"), "OUD\n");
+  EXPECT_EQ(Read(folder_ / "wl.FRQ"), "OUD\t1\n");
+  EXPECT_FALSE(fs::exists(folder_ / "wl02.DOC"));
+}
+
+TEST_F(MkwordsProcessTest, BadUseOfCountsIsAUsageError) {
+  const std::string list = (folder_ / "lijst.txt").string();
+  std::ofstream(list, std::ios::binary) << "roos\n";
+  const std::string prefix = (folder_ / "wl").string();
+  for (const std::string& arguments : {std::string("--counts"), list + " " + prefix + " --counts", "--counts a --counts b " + list + " " + prefix,
+                                      "--counts - - " + prefix, "--count a " + list + " " + prefix}) {
+    const Outcome run = RunCommandLine(Mkwords(arguments) + " < /dev/null");
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_NE(run.output.find("Gebruik: kwintel-mkwords [--counts TELLINGEN] INVOER VOORVOEGSEL"), std::string::npos);
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "wl02.DOC"));
+}
+
 }  // namespace

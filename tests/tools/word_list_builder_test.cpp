@@ -1,4 +1,5 @@
 #include "mkwords/word_list_builder.h"
+#include "engine/word_file_name.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ TEST_P(StoredWord, LandsInItsFileAsCapitals) {
   WordListBuilder builder;
   builder.AddLine(c.line);
   const WordFileSet set = builder.Finish();
-  for (int length = kFirstFileLength; length <= kLastFileLength; ++length) {
+  for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
     if (length == c.length) {
       ASSERT_EQ(set.ForLength(length).size(), 1u) << "length " << length;
       EXPECT_EQ(set.ForLength(length)[0], c.stored);
@@ -99,8 +100,8 @@ TEST(WordFileSetTest, LastLineWithoutLineEndIsKept) {
 }
 
 TEST(WordFileSetTest, FileNamesAndContents) {
-  EXPECT_EQ(WordFilePath("/tmp/ot", 2), "/tmp/ot02.DOC");
-  EXPECT_EQ(WordFilePath("ot", 19), "ot19.DOC");
+  EXPECT_EQ(WordFileName("/tmp/ot", 2), "/tmp/ot02.DOC");
+  EXPECT_EQ(WordFileName("ot", 19), "ot19.DOC");
   EXPECT_EQ(WordFileContents({"AAP", "ZEE"}), "AAP\nZEE\n");
   EXPECT_EQ(WordFileContents({}), "");
 }

@@ -3,36 +3,38 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "shell/text_encoding.h"
+#include "text/text_encoding.h"
 
 namespace kwintel {
 
-void WordListBuilder::AddLine(std::string_view line) {
+ListWord ConvertListWord(std::string_view line) {
   if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
   const auto converted = Utf8ToCp1252(line);
-  if (!converted) {
-    ++set_.noCp1252Form;
-    return;
-  }
+  if (!converted) return {{}, ListWordFault::kNoCp1252Form};
   // A control byte would end the word early for the matchers, and a CR before the line end would
   // be taken for part of it: such a word cannot be stored as it is.
   if (std::any_of(converted->begin(), converted->end(),
                   [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
-    ++set_.controlCharacter;
-    return;
+    return {{}, ListWordFault::kControlCharacter};
   }
-  if (converted->size() < static_cast<std::size_t>(kFirstFileLength)) {
-    ++set_.tooShort;
-    return;
+  if (converted->size() < static_cast<std::size_t>(kMinWordLength)) return {{}, ListWordFault::kTooShort};
+  if (converted->size() > kMaxWordFileWordLength) return {{}, ListWordFault::kTooLong};
+  return {CapitaliseTyped(*converted), ListWordFault::kNone};
+}
+
+void WordListBuilder::AddLine(std::string_view line) {
+  ListWord converted = ConvertListWord(line);
+  switch (converted.fault) {
+    case ListWordFault::kNone:
+      set_.ForLength(FileLengthOf(converted.word.size())).push_back(std::move(converted.word));
+      return;
+    case ListWordFault::kTooShort: ++set_.tooShort; return;
+    case ListWordFault::kNoCp1252Form: ++set_.noCp1252Form; return;
+    case ListWordFault::kControlCharacter: ++set_.controlCharacter; return;
+    case ListWordFault::kTooLong: ++set_.tooLong; return;
   }
-  if (converted->size() > kMaxWordFileWordLength) {
-    ++set_.tooLong;
-    return;
-  }
-  const int length = static_cast<int>(std::min<std::size_t>(converted->size(), kLastFileLength));
-  set_.ForLength(length).push_back(CapitaliseTyped(*converted));
 }
 
 WordFileSet WordListBuilder::Finish() {
@@ -60,12 +62,6 @@ WordFileSet BuildWordFileSet(std::istream& input) {
     builder.AddLine(text);
   }
   return builder.Finish();
-}
-
-std::string WordFilePath(const std::string& prefix, int length) {
-  char digits[8];
-  std::snprintf(digits, sizeof digits, "%02d", length);
-  return prefix + digits + ".DOC";
 }
 
 std::string WordFileContents(const std::vector<std::string>& words) {

@@ -8,16 +8,16 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/engine_types.h"
+
 namespace kwintel {
 
-inline constexpr int kFirstFileLength = 2;
-inline constexpr int kLastFileLength = 19;
 // A word file's line holds at most this many characters before its line end.
 inline constexpr std::size_t kMaxWordFileWordLength = 97;
 
 struct WordFileSet {
   // words[L - 2]: the words of file L, byte-sorted, without duplicates.
-  std::array<std::vector<std::string>, kLastFileLength - kFirstFileLength + 1> words;
+  std::array<std::vector<std::string>, kMaxWordLength - kMinWordLength + 1> words;
   int tooShort = 0;         // empty lines and one-character words, dropped
   int noCp1252Form = 0;     // not UTF-8, or a character Windows-1252 cannot hold: skipped
   int controlCharacter = 0; // a control character (tab, CR inside the line, ...): skipped
@@ -25,11 +25,29 @@ struct WordFileSet {
   int duplicates = 0;       // the same word again after conversion to capitals
 
   int Skipped() const { return noCp1252Form + controlCharacter + tooLong; }
-  std::vector<std::string>& ForLength(int length) { return words[length - kFirstFileLength]; }
+  std::vector<std::string>& ForLength(int length) { return words[LengthIndex(length)]; }
   const std::vector<std::string>& ForLength(int length) const {
-    return words[length - kFirstFileLength];
+    return words[LengthIndex(length)];
   }
 };
+
+// Why a line of a UTF-8 list gives no word of the set.
+enum class ListWordFault { kNone, kTooShort, kNoCp1252Form, kControlCharacter, kTooLong };
+
+struct ListWord {
+  std::string word;  // Windows-1252 capitals, as the word files hold it; empty unless kNone
+  ListWordFault fault = ListWordFault::kNone;
+};
+
+// The word a line of a UTF-8 list stands for in the word files (its line end, LF or CR LF,
+// removed first): converted to Windows-1252 and capitals, refused when it has a character
+// Windows-1252 cannot hold, a control character, fewer than 2 or more than 97 characters.
+ListWord ConvertListWord(std::string_view utf8Line);
+
+// The file a word of `length` bytes belongs to: the length, 19 for every longer word.
+inline int FileLengthOf(std::size_t length) {
+  return length < static_cast<std::size_t>(kMaxWordLength) ? static_cast<int>(length) : kMaxWordLength;
+}
 
 // Collects words one at a time; Finish sorts and removes duplicates.
 class WordListBuilder {
@@ -45,9 +63,6 @@ class WordListBuilder {
 
 // Reads the whole list, one word per line.
 WordFileSet BuildWordFileSet(std::istream& utf8List);
-
-// "%s%02d.DOC": the file of `length` under `prefix`.
-std::string WordFilePath(const std::string& prefix, int length);
 
 // The bytes of one word file: every word followed by LF.
 std::string WordFileContents(const std::vector<std::string>& words);

@@ -1,0 +1,80 @@
+// Reading a set's counts file and looking words up in it. The goal for reading opentaal.FRQ
+// (about 117,000 lines) is under 20 ms; a search with "Gangbaar" looks up every word it finds, so
+// the lookups of the 81,000 words of «*EN» are timed as well.
+//
+// Files: KWINTEL_BIN_DIR/opentaal.FRQ and opentaal02.DOC ... opentaal19.DOC (build target
+// kwintel_word_files), or another set named by its prefix in the environment variable
+// KWINTEL_WORD_PREFIX.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "engine/engine_types.h"
+#include "engine/word_file_name.h"
+#include "engine/word_counts.h"
+#include "engine/word_file.h"
+
+namespace {
+
+using namespace kwintel;
+
+std::string Prefix() {
+  const char* chosen = std::getenv("KWINTEL_WORD_PREFIX");
+  return chosen ? chosen : KWINTEL_BIN_DIR "/opentaal";
+}
+
+// Every word of the set that ends in EN, in the order a search reads them.
+std::vector<std::string> WordsEndingInEn() {
+  std::vector<std::string> words;
+  WordFile file;
+  for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
+    if (!file.Open(WordFileName(Prefix(), length))) continue;
+    const char* word = nullptr;
+    std::size_t size = 0;
+    while (file.NextLine(word, size)) {
+      const std::string_view text(word, size);
+      if (text.ends_with("EN")) words.emplace_back(text);
+    }
+  }
+  return words;
+}
+
+void BM_LoadCountsFile(benchmark::State& state) {
+  const std::string path = CountsFilePath(Prefix());
+  std::size_t words = 0;
+  for (auto _ : state) {
+    LoadedWordCounts loaded = LoadWordCounts(path);
+    if (loaded.state != CountsFileState::kRead) {
+      state.SkipWithError("no counts file: is opentaal.FRQ made (Debian package frogdata)?");
+      return;
+    }
+    words = loaded.counts.Size();
+    benchmark::DoNotOptimize(loaded);
+  }
+  state.counters["words"] = static_cast<double>(words);
+}
+BENCHMARK(BM_LoadCountsFile)->Unit(benchmark::kMillisecond);
+
+void BM_CountsOfEnWords(benchmark::State& state) {
+  const LoadedWordCounts loaded = LoadWordCounts(CountsFilePath(Prefix()));
+  const std::vector<std::string> words = WordsEndingInEn();
+  if (loaded.state != CountsFileState::kRead || words.empty()) {
+    state.SkipWithError("no counts file or no word files: are they made?");
+    return;
+  }
+  for (auto _ : state) {
+    std::uint64_t sum = 0;
+    for (const std::string& word : words) sum += loaded.counts.CountOf(word);
+    benchmark::DoNotOptimize(sum);
+  }
+  state.counters["lookups"] = static_cast<double>(words.size());
+}
+BENCHMARK(BM_CountsOfEnWords)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

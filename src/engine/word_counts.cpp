@@ -1,0 +1,207 @@
+#include "engine/word_counts.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <optional>
+
+namespace kwintel {
+namespace {
+
+// The count of a line: digits only, at least one, and no more than 64 bits hold.
+std::optional<std::uint64_t> ParseCount(std::string_view digits) {
+  if (digits.empty()) return std::nullopt;
+  std::uint64_t value = 0;
+  constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    const auto digit = static_cast<std::uint64_t>(c - '0');
+    if (value > (kMax - digit) / 10) return std::nullopt;
+    value = value * 10 + digit;
+  }
+  return value;
+}
+
+std::uint64_t SaturatingSum(std::uint64_t a, std::uint64_t b) {
+  return a > std::numeric_limits<std::uint64_t>::max() - b ? std::numeric_limits<std::uint64_t>::max()
+                                                           : a + b;
+}
+
+// Reads the whole of an open regular file of `size` bytes (more or fewer if it changes meanwhile).
+// The errno of a failed read, 0 on success.
+int ReadWhole(int fd, std::size_t size, std::vector<char>& contents) {
+  // One byte more than the size, so the read that meets the end needs no room of its own.
+  contents.resize(size + 1);
+  std::size_t filled = 0;
+  for (;;) {
+    if (filled == contents.size()) contents.resize(contents.size() + 4096);
+    const ssize_t got = ::read(fd, contents.data() + filled, contents.size() - filled);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
+  }
+  contents.resize(filled);
+  return 0;
+}
+
+std::uint64_t Load8(const char* bytes) {
+  std::uint64_t value;
+  std::memcpy(&value, bytes, 8);
+  return value;
+}
+
+std::uint64_t Load4(const char* bytes) {
+  std::uint32_t value;
+  std::memcpy(&value, bytes, 4);
+  return value;
+}
+
+// The 128-bit product of a and b folded to 64 bits: every input bit reaches most output bits.
+std::uint64_t Mix(std::uint64_t a, std::uint64_t b) {
+  const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+  return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
+}
+
+// A hash of a word, after the multiply-fold hashes of small keys: a word of up to 16 bytes is
+// read as two overlapping blocks (of 8 bytes, of 4, or three single bytes for 1 to 3), so no
+// loop and no byte-by-byte copy; a longer word mixes its middle blocks in first. The length is
+// mixed in, so overlapping reads of different lengths do not collide. Not meant for keys an
+// attacker chooses: the words come from the user's own files.
+std::uint64_t HashWord(std::string_view word) {
+  constexpr std::uint64_t kSeed0 = 0xA0761D6478BD642Fu;
+  constexpr std::uint64_t kSeed1 = 0xE7037ED1A0B428DBu;
+  const char* const bytes = word.data();
+  const std::size_t size = word.size();
+  std::uint64_t first = 0;
+  std::uint64_t last = 0;
+  if (size >= 8) {
+    first = Load8(bytes);
+    last = Load8(bytes + size - 8);
+    for (std::size_t at = 8; at + 8 < size; at += 8) first = Mix(first ^ kSeed0, Load8(bytes + at) ^ kSeed1);
+  } else if (size >= 4) {
+    first = Load4(bytes);
+    last = Load4(bytes + size - 4);
+  } else if (size > 0) {
+    first = std::uint64_t{static_cast<unsigned char>(bytes[0])} << 16 |
+            std::uint64_t{static_cast<unsigned char>(bytes[size / 2])} << 8 |
+            static_cast<unsigned char>(bytes[size - 1]);
+  }
+  return Mix(first ^ kSeed0 ^ size, last ^ kSeed1);
+}
+
+}  // namespace
+
+std::string CountsFilePath(const std::string& prefix) { return prefix + ".FRQ"; }
+
+WordCounts WordCounts::FromContents(std::vector<char> contents) {
+  WordCounts result;
+  result.contents_ = std::move(contents);
+  const char* const base = result.contents_.data();
+  const char* next = base;
+  const char* const end = next + result.contents_.size();
+
+  // At least twice as many slots as lines (the last one perhaps without its LF) keeps the table
+  // at most half full.
+  const auto lines = static_cast<std::size_t>(std::count(next, end, '\n')) + 1;
+  std::size_t capacity = 16;
+  while (capacity < 2 * lines) capacity *= 2;
+  result.slots_.assign(capacity, Slot{});
+  result.shift_ = 64 - std::countr_zero(capacity);
+
+  while (next < end) {
+    const char* lineFeed = static_cast<const char*>(std::memchr(next, '\n', static_cast<std::size_t>(end - next)));
+    if (lineFeed == nullptr) lineFeed = end;
+    std::string_view line(next, static_cast<std::size_t>(lineFeed - next));
+    next = lineFeed + 1;
+    if (line.ends_with('\r')) line.remove_suffix(1);
+
+    const std::size_t tab = line.find('\t');
+    const auto count = tab == std::string_view::npos ? std::nullopt : ParseCount(line.substr(tab + 1));
+    if (tab == 0 || !count) {
+      ++result.damagedLines_;
+      continue;
+    }
+    const std::string_view word = line.substr(0, tab);
+    if (word.size() > kMaxWordLength) {
+      ++result.damagedLines_;
+      continue;
+    }
+    const std::uint64_t hash = HashWord(word);
+    Slot& slot = result.slots_[result.SlotOf(word, hash)];
+    if (slot.length == 0) {
+      slot.offset = static_cast<std::uint32_t>(word.data() - base);
+      slot.length = static_cast<std::uint16_t>(word.size());
+      slot.tag = static_cast<std::uint16_t>(hash);
+      ++result.size_;
+    }
+    slot.count = SaturatingSum(slot.count, *count);
+  }
+  return result;
+}
+
+std::size_t WordCounts::SlotOf(std::string_view word, std::uint64_t hash) const {
+  const std::size_t mask = slots_.size() - 1;
+  const auto tag = static_cast<std::uint16_t>(hash);
+  for (std::size_t index = static_cast<std::size_t>(hash >> shift_);; index = (index + 1) & mask) {
+    const Slot& slot = slots_[index];
+    if (slot.length == 0) return index;
+    if (slot.tag == tag && slot.length == word.size() &&
+        std::memcmp(contents_.data() + slot.offset, word.data(), word.size()) == 0) {
+      return index;
+    }
+  }
+}
+
+std::uint64_t WordCounts::CountOf(std::string_view word) const {
+  if (slots_.empty() || word.empty() || word.size() > kMaxWordLength) return 0;
+  return slots_[SlotOf(word, HashWord(word))].count;
+}
+
+LoadedWordCounts LoadWordCounts(const std::string& path) {
+  LoadedWordCounts loaded;
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return loaded;
+    loaded.state = CountsFileState::kUnreadable;
+    loaded.failure = std::strerror(errno);
+    return loaded;
+  }
+  struct stat status {};
+  int error = 0;
+  std::vector<char> contents;
+  if (::fstat(fd, &status) != 0) {
+    error = errno;
+  } else if (S_ISDIR(status.st_mode)) {
+    error = EISDIR;
+  } else if (!S_ISREG(status.st_mode)) {
+    error = EINVAL;  // a FIFO or a device: not a counts file
+  } else if (static_cast<std::uint64_t>(status.st_size) >= (std::uint64_t{1} << 32)) {
+    error = EFBIG;  // the table keeps 32-bit places; a real counts file is a few megabytes
+  } else {
+    error = ReadWhole(fd, static_cast<std::size_t>(status.st_size), contents);
+    if (error == 0 && contents.size() >= (std::size_t{1} << 32)) error = EFBIG;  // grew meanwhile
+  }
+  ::close(fd);
+  if (error != 0) {
+    loaded.state = CountsFileState::kUnreadable;
+    loaded.failure = std::strerror(error);
+    return loaded;
+  }
+  loaded.state = CountsFileState::kRead;
+  loaded.counts = WordCounts::FromContents(std::move(contents));
+  return loaded;
+}
+
+}  // namespace kwintel

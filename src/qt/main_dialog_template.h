@@ -1,0 +1,113 @@
+#pragma once
+// The main dialog's controls in creation order, which is also their tab order: id, caption
+// (UTF-8), kind and place in dialog units. The dialog builds its widgets from this table.
+
+#include <array>
+
+#include "engine/search_types.h"
+#include "ports/control_ids.h"
+
+namespace kwintel {
+
+inline constexpr int kNoControlId = -1;
+
+// The dialog's size in dialog units.
+inline constexpr int kDialogWidthUnits = 477;
+inline constexpr int kDialogHeightUnits = 289;
+
+enum class ControlKind {
+  PatternBox,      // editable combo box with the pattern history
+  Radio,           // push-like radio; its group follows from its id
+  LengthToggle,    // push-like check box
+  CheckBox,        // ordinary check box
+  PushButton,
+  DefaultButton,   // the push button Enter runs
+  NoTabButton,     // push button that Tab passes over
+  HiddenButton,
+  ResultList,
+  ProgressBar,
+  FilterEdit,      // single-line edit, typed letters become capitals
+  HiddenEdit,
+  Label,
+  GroupBox,
+  VersionLine,
+};
+
+struct ControlTemplate {
+  int id;
+  const char* caption;
+  ControlKind kind;
+  int x, y, width, height;
+};
+
+// The 18 length toggles stand in three columns of six; they are created together, by length.
+inline constexpr int kLengthColumnX[3] = {16, 40, 64};
+inline constexpr int kLengthColumnWidth[3] = {20, 20, 23};
+inline constexpr int kLengthRowY[6] = {17, 32, 47, 62, 77, 92};
+inline constexpr int kLengthToggleHeight = 10;
+inline constexpr ControlTemplate kLengthTogglesMarker = {kNoControlId, "", ControlKind::LengthToggle, 0, 0, 0, 0};
+
+inline constexpr std::array<ControlTemplate, 52> kMainDialogTemplate = {{
+    {ids::kPatternBox, "", ControlKind::PatternBox, 115, 20, 268, 115},
+    {ids::kMax100, "100", ControlKind::Radio, 115, 37, 24, 15},
+    {ids::kMax500, "500", ControlKind::Radio, 139, 37, 24, 15},
+    {ids::kMax1000, "1000", ControlKind::Radio, 163, 37, 24, 15},
+    {ids::kMax15000, "15000", ControlKind::Radio, 187, 37, 24, 15},
+    {ids::kHoofdKlein, "Hoofd", ControlKind::PushButton, 213, 37, 24, 15},
+    {ids::kKopieer, "Kopieer", ControlKind::PushButton, 238, 37, 31, 15},
+    {ids::kPrint, "Print", ControlKind::PushButton, 270, 37, 23, 15},
+    {ids::kSorteer, "Sorteer", ControlKind::PushButton, 294, 37, 31, 15},
+    {ids::kResultList, "", ControlKind::ResultList, 113, 68, 269, 201},
+    {ids::kGaZoeken, "&Ga zoeken", ControlKind::DefaultButton, 402, 9, 65, 15},
+    {ids::kDoorzoeken, "&Doorzoeken", ControlKind::PushButton, 402, 27, 65, 15},
+    {ids::kKiesBestand, "&Kies bestand...", ControlKind::PushButton, 402, 65, 65, 15},
+    {ids::kSource1, "Alle woorden", ControlKind::PushButton, 402, 85, 65, 15},
+    {ids::kSource2, "ZWL '95", ControlKind::PushButton, 402, 105, 65, 15},
+    {ids::kSchrijfResultaat, "&Schrijf resultaat...", ControlKind::PushButton, 402, 178, 65, 15},
+    {ids::kHulp, "&Hulp...", ControlKind::PushButton, 402, 197, 65, 15},
+    {ids::kFont, "&Font...", ControlKind::PushButton, 402, 216, 65, 15},
+    {ids::kOnderbreek, "&Onderbreek", ControlKind::PushButton, 402, 235, 65, 15},
+    kLengthTogglesMarker,
+    {ids::kAlle, "Alle", ControlKind::NoTabButton, 16, 107, 29, 14},
+    {ids::kGeen, "Geen", ControlKind::NoTabButton, 58, 107, 29, 14},
+    {ids::kVolgorde, SearchTypeCaption(ids::kVolgorde).data(), ControlKind::Radio, 14, 186, 38, 13},
+    {ids::kFrequentie, SearchTypeCaption(ids::kFrequentie).data(), ControlKind::Radio, 56, 185, 38, 13},
+    {ids::kAnagram, SearchTypeCaption(ids::kAnagram).data(), ControlKind::Radio, 14, 203, 38, 13},
+    {ids::kAnagramMinusOne, SearchTypeCaption(ids::kAnagramMinusOne).data(), ControlKind::Radio, 56, 203, 38, 13},
+    {ids::kStapel, SearchTypeCaption(ids::kStapel).data(), ControlKind::Radio, 14, 220, 38, 13},
+    {ids::kSet, SearchTypeCaption(ids::kSet).data(), ControlKind::Radio, 14, 237, 38, 13},
+    {ids::kProduct, SearchTypeCaption(ids::kProduct).data(), ControlKind::Radio, 14, 254, 38, 13},
+    {ids::kSubset, SearchTypeCaption(ids::kSubset).data(), ControlKind::Radio, 56, 237, 38, 13},
+    {ids::kSom, SearchTypeCaption(ids::kSom).data(), ControlKind::Radio, 56, 254, 38, 13},
+    {ids::kTelefoon, SearchTypeCaption(ids::kTelefoon).data(), ControlKind::Radio, 56, 220, 38, 13},
+    {ids::kClipboardCarrier, "", ControlKind::HiddenEdit, 363, 274, 40, 14},
+    {ids::kEinde, "Einde", ControlKind::PushButton, 402, 254, 65, 15},
+    {kNoControlId, "Aantal tekens", ControlKind::GroupBox, 7, 7, 91, 119},
+    {kNoControlId, "Zoektype", ControlKind::GroupBox, 7, 173, 91, 100},
+    {kNoControlId, "Zoekpatroon, max. aantal enz., voortgang, resultaat", ControlKind::GroupBox, 107, 7, 282, 267},
+    {ids::kProgress, "", ControlKind::ProgressBar, 115, 55, 209, 10},
+    {kNoControlId, "", ControlKind::VersionLine, 8, 278, 232, 10},
+    {ids::kSource3, "Derde bron", ControlKind::PushButton, 402, 125, 65, 15},
+    {ids::kSource4, "Vierde bron", ControlKind::PushButton, 402, 145, 65, 15},
+    {kNoControlId, "Diverse", ControlKind::GroupBox, 397, 167, 76, 107},
+    {kNoControlId, "Woordbestanden", ControlKind::GroupBox, 397, 54, 76, 109},
+    {kNoControlId, "Resultaatfiltertekens", ControlKind::GroupBox, 7, 129, 91, 41},
+    {ids::kMetFilter, "", ControlKind::FilterEdit, 37, 140, 56, 12},
+    {ids::kZonderFilter, "", ControlKind::FilterEdit, 37, 154, 56, 12},
+    {kNoControlId, "Met:", ControlKind::Label, 10, 142, 16, 8},
+    {kNoControlId, "Zonder:", ControlKind::Label, 10, 154, 26, 8},
+    {ids::kMetLengte, "Met lengte", ControlKind::CheckBox, 330, 40, 52, 8},
+    {ids::kFocus, "Focus", ControlKind::HiddenButton, 307, 275, 27, 7},
+    {ids::kIjEenLetter, "IJ één letter", ControlKind::CheckBox, 330, 54, 52, 8},
+    {ids::kVorige, "Vorige", ControlKind::PushButton, 440, 43, 27, 11},
+}};
+
+// The template entry of control `id` (which must be in the table).
+constexpr const ControlTemplate& TemplateOf(int id) {
+  for (const ControlTemplate& control : kMainDialogTemplate) {
+    if (control.id == id) return control;
+  }
+  return kLengthTogglesMarker;
+}
+
+}  // namespace kwintel

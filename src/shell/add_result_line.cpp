@@ -1,0 +1,20 @@
+#include "shell/add_result_line.h"
+
+namespace kwintel {
+
+bool PassesSetResultFilter(const MainDialog& dialog, std::string_view text) {
+  for (const char c : dialog.mustNotContain) {
+    if (text.find(c) != std::string_view::npos) return false;
+  }
+  for (const char c : dialog.mustContain) {
+    if (text.find(c) == std::string_view::npos) return false;
+  }
+  return true;
+}
+
+void AddResultLine(MainDialog& dialog, std::string_view text, int length, bool keep) {
+  std::string line;
+  AppendResultLine(dialog, text, length, keep, line);
+}
+
+}  // namespace kwintel

@@ -1,3 +1,0 @@
-#include "shell/qt/word_search_app.h"
-
-int main(int argc, char** argv) { return kwintel::RunWordSearchApp(argc, argv); }

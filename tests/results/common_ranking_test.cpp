@@ -1,0 +1,98 @@
+#include "results/common_ranking.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kwintel {
+namespace {
+
+using Offers = std::vector<std::pair<std::string, std::uint64_t>>;
+
+std::vector<std::string> Ranked(std::size_t maximum, const Offers& offers) {
+  CommonRanking ranking(maximum);
+  for (const auto& [line, count] : offers) ranking.Offer(line, count);
+  std::vector<std::string> texts;
+  for (RankedLine& line : ranking.TakeHighestFirst()) texts.push_back(std::move(line.text));
+  return texts;
+}
+
+struct RankCase {
+  const char* name;
+  std::size_t maximum;
+  Offers offers;
+  std::vector<std::string> ranked;
+};
+
+class RankingOrder : public testing::TestWithParam<RankCase> {};
+
+TEST_P(RankingOrder, KeepsTheHighestCountsHighestFirst) {
+  const RankCase& c = GetParam();
+  EXPECT_EQ(Ranked(c.maximum, c.offers), c.ranked);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RankingOrder,
+    testing::Values(
+        RankCase{"FewerThanTheMaximum", 10, {{"AAP", 3}, {"EEN", 90}, {"ZEE", 7}}, {"EEN", "ZEE", "AAP"}},
+        RankCase{"TheMaximumCutsTheLowest", 2, {{"AAP", 3}, {"EEN", 90}, {"ZEE", 7}, {"NOT", 1}}, {"EEN", "ZEE"}},
+        RankCase{"TiesInTheOrderOffered", 10, {{"ZEE", 5}, {"AAP", 5}, {"MUS", 9}, {"BOK", 5}}, {"MUS", "ZEE", "AAP", "BOK"}},
+        // The later of two equal counts loses the last place, also to one offered before it.
+        RankCase{"ATieAtTheCutKeepsTheEarlier", 2, {{"EEN", 9}, {"ZEE", 5}, {"AAP", 5}}, {"EEN", "ZEE"}},
+        RankCase{"AHigherCountDisplacesTheEarlier", 2, {{"ZEE", 5}, {"AAP", 5}, {"MUS", 6}}, {"MUS", "ZEE"}},
+        RankCase{"UncountedWordsLastInFoundOrder", 4, {{"AAP", 0}, {"EEN", 2}, {"ZEE", 0}}, {"EEN", "AAP", "ZEE"}},
+        RankCase{"MaximumOne", 1, {{"AAP", 1}, {"EEN", 3}, {"ZEE", 3}, {"NOT", 2}}, {"EEN"}},
+        RankCase{"MaximumZeroKeepsNothing", 0, {{"AAP", 1}}, {}},
+        RankCase{"NothingOffered", 5, {}, {}},
+        RankCase{"LargestCount", 2, {{"AAP", UINT64_MAX}, {"EEN", UINT64_MAX - 1}, {"ZEE", 1}}, {"AAP", "EEN"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommonRankingTest, CountsEveryOfferForTheSummary) {
+  CommonRanking ranking(2);
+  EXPECT_EQ(ranking.Offered(), 0u);
+  for (const char* line : {"AAP", "EEN", "ZEE"}) ranking.Offer(line, 1);
+  EXPECT_EQ(ranking.Offered(), 3u);  // more than the maximum: "Maximum: 2"
+  const std::vector<RankedLine> ranked = ranking.TakeHighestFirst();
+  ASSERT_EQ(ranked.size(), 2u);
+  EXPECT_EQ(ranked[0].count, 1u);
+  // Taken: empty again, with the same maximum, numbering its offers afresh.
+  EXPECT_EQ(ranking.Offered(), 0u);
+  ranking.Offer("MUS", 4);
+  ranking.Offer("BOK", 4);
+  ranking.Offer("KAT", 4);
+  EXPECT_EQ(ranking.Maximum(), 2u);
+  const std::vector<RankedLine> again = ranking.TakeHighestFirst();
+  ASSERT_EQ(again.size(), 2u);
+  EXPECT_EQ(again[0].text, "MUS");
+  EXPECT_EQ(again[1].text, "BOK");
+}
+
+TEST(CommonRankingTest, AReplacedLineLeavesNoBytesOfItsOwn) {
+  // The newcomer takes the dropped line's string: a short text after a long one must not keep
+  // the long one's tail.
+  EXPECT_EQ(Ranked(1, {{"ONGEWOONLIJK LANGE REGEL", 1}, {"AB", 2}}), std::vector<std::string>{"AB"});
+}
+
+// The heap against a stable sort of every offer, with many ties and maxima from 1 to more than
+// was offered.
+TEST(CommonRankingTest, AgreesWithAStableSortOfEveryOffer) {
+  std::mt19937 random(15);
+  std::uniform_int_distribution<std::uint64_t> count(0, 40);
+  Offers offers;
+  for (int i = 0; i < 3000; ++i) offers.emplace_back("W" + std::to_string(i), count(random));
+  Offers sorted = offers;
+  std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  for (const std::size_t maximum : {1u, 2u, 7u, 100u, 2999u, 3000u, 15000u}) {
+    std::vector<std::string> expected;
+    for (std::size_t i = 0; i < std::min(maximum, sorted.size()); ++i) expected.push_back(sorted[i].first);
+    EXPECT_EQ(Ranked(maximum, offers), expected) << "maximum " << maximum;
+  }
+}
+
+}  // namespace
+}  // namespace kwintel
