@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 GENERATOR ?= Ninja
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench install clean
+.PHONY: all deps configure build test run bench install deb clean
 
 all: build
 
@@ -21,6 +21,7 @@ test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 	@scripts/test-sanitizers.sh
 	@scripts/fuzz.sh replay
+	@scripts/test-packaging.sh $(BUILD_DIR)
 
 run: build
 	@scripts/run.sh $(BUILD_DIR)
@@ -30,6 +31,10 @@ bench: build
 
 install: build
 	@cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX),)
+
+# The Debian package, built from a copy of the tree: $(BUILD_DIR)/deb/kwintel_VERSION_amd64.deb.
+deb: deps
+	@scripts/build-deb.sh $(BUILD_DIR)
 
 # The sanitizer test build alone, and the fuzz targets for FUZZ_SECONDS each (scripts/fuzz.sh).
 .PHONY: sanitize fuzz

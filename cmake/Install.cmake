@@ -1,7 +1,8 @@
 # Installing: the programs and their runtime files live together in <prefix>/lib/kwintel (the
 # install() calls of the targets and of RuntimeFiles.cmake put them there), because the programs
 # look for their word files, tips and help beside their own real path. This adds what a user needs
-# to start them: links in <prefix>/bin, the desktop entry and the icon.
+# to start them: links in <prefix>/bin, the desktop entry and the icon. cmake/Packaging.cmake adds
+# the metainfo, the manual pages and the bash completion.
 
 # Relative links, computed at install time so that `cmake --install --prefix` and DESTDIR staging
 # both give links that still hold when the tree is moved as a whole.
@@ -22,7 +23,7 @@ file(CREATE_LINK "${target}" "${link}" SYMBOLIC)
 list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${link}")
 ]=])
 
-foreach(KWINTEL_PROGRAM kwintel kwintel-cli)
+foreach(KWINTEL_PROGRAM kwintel kwintel-cli kwintel-mkwords)
   if(TARGET ${KWINTEL_PROGRAM})
     string(CONFIGURE "${KWINTEL_LINK_CODE}" code @ONLY)
     install(CODE "${code}")

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   wdutch frogdata
+  dpkg-dev debhelper fakeroot devscripts lintian appstream desktop-file-utils man-db
   xvfb xauth imagemagick fonts-dejavu-core
 )
 
