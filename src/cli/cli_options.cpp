@@ -20,7 +20,7 @@ std::optional<int> ParseLength(std::string_view text) {
 
 // The options that take a value, by their short and long names.
 enum class Option {
-  Words, Type, Lengths, Max, With, Without, ShowLength, KeepIj, Lower, Narrow, Sort, Restore,
+  Words, Type, Lengths, Max, With, Without, ShowLength, KeepIj, Lower, Common, Narrow, Sort, Restore,
   Output, Help, Version
 };
 
@@ -36,6 +36,7 @@ constexpr OptionName kOptions[] = {
     {Option::Lengths, 'l', "lengths", true},    {Option::Max, 'm', "max", true},
     {Option::With, 0, "with", true},            {Option::Without, 0, "without", true},
     {Option::ShowLength, 0, "show-length", false}, {Option::KeepIj, 0, "keep-ij", false},
+    {Option::Common, 0, "common", false},
     {Option::Lower, 0, "lower", false},         {Option::Narrow, 0, "narrow", true},
     {Option::Sort, 0, "sort", false},           {Option::Restore, 0, "restore", false},
     {Option::Output, 'o', "output", true},      {Option::Help, 'h', "help", false},
@@ -91,6 +92,9 @@ std::optional<std::string> Apply(CliOptions& options, Option option, const std::
     }
     case Option::ShowLength:
       options.showLength = true;
+      break;
+    case Option::Common:
+      options.common = true;
       break;
     case Option::KeepIj:
       options.keepIj = true;

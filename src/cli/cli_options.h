@@ -37,6 +37,7 @@ struct CliOptions {
   std::string mustNotContain;              // --without
   bool showLength = false;                 // --show-length
   bool keepIj = false;                     // --keep-ij
+  bool common = false;                     // --common ("Gangbaar")
   bool lower = false;                      // --lower
   std::vector<CliAction> actions;          // --narrow, --sort, --restore
   std::optional<std::string> outputFile;   // -o, the last one given

@@ -7,10 +7,12 @@
 #include "cli/headless_result_list.h"
 #include "cli/interrupt_signal.h"
 #include "cli/streaming_result_list.h"
+#include "cli/usage_text.h"
 #include "cli/utf8_line_writer.h"
 #include "engine/engine_types.h"
 #include "results/result_file.h"
 #include "shell/command_table.h"
+#include "shell/common_words.h"
 #include "ports/control_ids.h"
 #include "shell/main_dialog.h"
 #include "shell/memory_platform.h"
@@ -64,6 +66,15 @@ class Session {
       // off, which leaves exactly PREFIX, with the chooser's checks.
       platform_.wordFileAnswer = *options_.wordsPrefix + "02.DOC";
       if (!Press(ids::kKiesBestand)) return kExitMessage;
+    }
+    if (options_.common) {
+      if (CountsOfSet(wordFilePrefix) == nullptr) {
+        std::fprintf(err_, "kwintel-cli: --common: de woordbestanden hebben geen woordfrequenties (%s ontbreekt)\n",
+                     CountsFilePath(wordFilePrefix).c_str());
+        std::fwrite(UsageSummary().data(), 1, UsageSummary().size(), err_);
+        return kExitUsage;
+      }
+      Press(ids::kGangbaar);
     }
     if (!PressCatchingInterrupt(ids::kGaZoeken)) return kExitMessage;
 

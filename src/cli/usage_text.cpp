@@ -27,6 +27,8 @@ Formulier:
       --show-length        "Met lengte": de woordlengte voor elke regel
       --keep-ij            "IJ één letter" uit: woorden met IJ blijven staan
       --lower              "Klein": nieuwe regels in kleine letters
+      --common             "Gangbaar": de gangbaarste woorden eerst, naar de woordfrequenties
+                           naast de woordbestanden (VOORVOEGSEL.FRQ); leest alle woorden
 
 Handelingen na het zoeken, in de gegeven volgorde:
       --narrow TYPE:PATROON  "&Doorzoeken" met dat zoektype en patroon (negeert -l)

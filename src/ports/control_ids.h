@@ -34,6 +34,7 @@ inline constexpr int kMetLengte = 1163;
 inline constexpr int kFocus = 1164;
 inline constexpr int kIjEenLetter = 1165;
 inline constexpr int kVorige = 1166;
+inline constexpr int kGangbaar = 1167;
 
 // Search-type radios.
 inline constexpr int kVolgorde = 1029;

@@ -29,6 +29,8 @@ class MainDialogView {
   virtual std::string GetText(int id) const = 0;
   virtual void SetText(int id, std::string_view text) = 0;
   virtual void SetVisible(int id, bool on) = 0;
+  // Whether the control takes clicks; a disabled one shows so.
+  virtual void SetEnabled(int id, bool on) = 0;
   // The pressed look of a push button, set from code, kept until code changes it.
   virtual void SetPressed(int id, bool on) = 0;
   virtual void SetFont(int id, const FontDescription& font) = 0;

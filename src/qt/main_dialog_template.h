@@ -19,6 +19,7 @@ enum class ControlKind {
   PatternBox,      // editable combo box with the pattern history
   Radio,           // push-like radio; its group follows from its id
   LengthToggle,    // push-like check box
+  ToggleButton,    // push-like check box of its own
   CheckBox,        // ordinary check box
   PushButton,
   DefaultButton,   // the push button Enter runs
@@ -47,7 +48,7 @@ inline constexpr int kLengthRowY[6] = {17, 32, 47, 62, 77, 92};
 inline constexpr int kLengthToggleHeight = 10;
 inline constexpr ControlTemplate kLengthTogglesMarker = {kNoControlId, "", ControlKind::LengthToggle, 0, 0, 0, 0};
 
-inline constexpr std::array<ControlTemplate, 55> kMainDialogTemplate = {{
+inline constexpr std::array<ControlTemplate, 56> kMainDialogTemplate = {{
     {ids::kPatternBox, "", ControlKind::PatternBox, 115, 20, 268, 115},
     {ids::kMax100, "100", ControlKind::Radio, 115, 37, 24, 15},
     {ids::kMax500, "500", ControlKind::Radio, 139, 37, 24, 15},
@@ -99,9 +100,10 @@ inline constexpr std::array<ControlTemplate, 55> kMainDialogTemplate = {{
     {ids::kZonderFilter, "", ControlKind::FilterEdit, 37, 154, 56, 12},
     {kNoControlId, "Met:", ControlKind::Label, 10, 142, 16, 8},
     {kNoControlId, "Zonder:", ControlKind::Label, 10, 154, 26, 8},
-    {ids::kMetLengte, "Met lengte", ControlKind::CheckBox, 330, 40, 52, 8},
+    {ids::kMetLengte, "Met lengte", ControlKind::CheckBox, 330, 38, 52, 8},
     {ids::kFocus, "Focus", ControlKind::HiddenButton, 307, 275, 27, 7},
-    {ids::kIjEenLetter, "IJ één letter", ControlKind::CheckBox, 330, 54, 52, 8},
+    {ids::kIjEenLetter, "IJ één letter", ControlKind::CheckBox, 330, 47, 52, 8},
+    {ids::kGangbaar, "Gangbaar", ControlKind::ToggleButton, 330, 57, 52, 10},
     {ids::kVorige, "Vorige", ControlKind::PushButton, 440, 43, 27, 11},
 }};
 

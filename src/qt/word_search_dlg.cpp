@@ -136,6 +136,10 @@ void CWordSearchDlg::BuildControls(const DialogUnits& units) {
         widget = new QCheckBox(QString::fromUtf8(c.caption), this);
         place(widget, c);
         break;
+      case ControlKind::ToggleButton:
+        widget = MakeToggle(QString::fromUtf8(c.caption), this);
+        place(widget, c);
+        break;
       case ControlKind::PushButton:
       case ControlKind::DefaultButton:
       case ControlKind::NoTabButton:
@@ -358,6 +362,10 @@ void CWordSearchDlg::SetText(int id, std::string_view text) {
 
 void CWordSearchDlg::SetVisible(int id, bool on) {
   if (QWidget* widget = Control(id)) widget->setVisible(on);
+}
+
+void CWordSearchDlg::SetEnabled(int id, bool on) {
+  if (QWidget* widget = Control(id)) widget->setEnabled(on);
 }
 
 void CWordSearchDlg::SetPressed(int id, bool on) {

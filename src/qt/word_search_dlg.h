@@ -42,6 +42,7 @@ class CWordSearchDlg : public QDialog, public MainDialogView {
   std::string GetText(int id) const override;
   void SetText(int id, std::string_view text) override;
   void SetVisible(int id, bool on) override;
+  void SetEnabled(int id, bool on) override;
   void SetPressed(int id, bool on) override;
   void SetFont(int id, const FontDescription& font) override;
   void Focus(int id) override;

@@ -2,6 +2,7 @@
 // How a found word joins the dialog's result list: the result filter, the IJ rule, the length
 // prefix, the backup for "Vorige" and the count. Shared by the search and the narrowing.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,11 +31,20 @@ void AddResultLine(MainDialog& dialog, std::string_view text, int length, bool k
 // ("%2d. " and the text when "Met lengte" is on, in `buffer`; otherwise `text` itself), appended and
 // counted; nothing when the IJ rule dropped it. `text` must not view `buffer`. Inline, as a search
 // adds up to a line for every word it reads.
-inline std::optional<std::string_view> AppendResultLine(MainDialog& dialog, std::string_view text, int length,
-                                                        bool keep, std::string& buffer) {
+// The line as the list would show it: "%2d. " and the text when "Met lengte" is on (in `buffer`),
+// otherwise `text` itself; nothing when the IJ rule drops it.
+inline std::optional<std::string_view> ShownResultLine(const MainDialog& dialog, std::string_view text, int length,
+                                                       std::string& buffer) {
   // The prefix is digits and ". ", so it cannot take part in an IJ.
   if (dialog.ijOneLetter && HoldsIj(text)) return std::nullopt;
-  const std::string_view line = dialog.withLength ? WithLengthPrefix(length, text, buffer) : text;
+  return dialog.withLength ? WithLengthPrefix(length, text, buffer) : text;
+}
+
+inline std::optional<std::string_view> AppendResultLine(MainDialog& dialog, std::string_view text, int length,
+                                                        bool keep, std::string& buffer) {
+  const std::optional<std::string_view> shown = ShownResultLine(dialog, text, length, buffer);
+  if (!shown) return std::nullopt;
+  const std::string_view line = *shown;
   ResultList& results = dialog.view.Results();
   if (keep && dialog.keepsResultBackup) {
     results.AppendKept(line, dialog.resultBackup);
@@ -44,5 +54,10 @@ inline std::optional<std::string_view> AppendResultLine(MainDialog& dialog, std:
   ++searchRunState.resultCount;
   return line;
 }
+
+// A found line into the search's ranking by counts instead of the list, when "Gangbaar" ranks
+// the search (dialog.ranking set): shown as AppendResultLine would show it, and offered with
+// `count`. Returns whether the line went to the ranking; false leaves it to AppendResultLine.
+bool OfferRankedLine(MainDialog& dialog, std::string_view text, int length, std::uint64_t count, std::string& buffer);
 
 }  // namespace kwintel

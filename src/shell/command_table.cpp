@@ -4,6 +4,7 @@
 
 #include "ports/control_ids.h"
 #include "shell/auxiliary_commands.h"
+#include "shell/common_words.h"
 #include "shell/narrow_results.h"
 #include "shell/result_commands.h"
 #include "shell/run_search.h"
@@ -17,7 +18,7 @@ void SelectSlot(MainDialog& dialog) {
   SelectWordSource(dialog, Slot);
 }
 
-constexpr std::array<Command, 22> kCommands = {{
+constexpr std::array<Command, 23> kCommands = {{
     {ids::kGaZoeken, RunSearch},
     {ids::kDoorzoeken, NarrowResults},
     {ids::kOnderbreek, RequestStop},
@@ -36,6 +37,7 @@ constexpr std::array<Command, 22> kCommands = {{
     {ids::kGeen, ClearAllLengths},
     {ids::kMetLengte, ToggleWithLength},
     {ids::kIjEenLetter, ToggleIjOneLetter},
+    {ids::kGangbaar, ToggleCommon},
     {ids::kFont, ChooseResultFont},
     {ids::kHulp, ShowHelp},
     {ids::kFocus, FocusPatternBox},
@@ -66,6 +68,8 @@ bool RunCommand(MainDialog& dialog, int id) {
   for (const Command& command : CommandTable()) {
     if (command.id == id) {
       command.run(dialog);
+      // A new word source may bring counts or lose them.
+      if (RefusedWhileRunning(id) && id != ids::kGaZoeken && id != ids::kDoorzoeken) ShowCommonAvailability(dialog);
       return true;
     }
   }

@@ -1,6 +1,7 @@
 #include "shell/main_dialog.h"
 
 #include "shell/auxiliary_commands.h"
+#include "shell/common_words.h"
 #include "ports/control_ids.h"
 #include "shell/form.h"
 #include "shell/word_file_sources.h"
@@ -23,6 +24,8 @@ void InitialiseMainDialog(MainDialog& dialog, const std::string& executableFolde
   view.Focus(ids::kPatternBox);
   view.SetFont(ids::kResultList, resultFont);
   view.SetChecked(ids::kIjEenLetter, dialog.ijOneLetter != 0);
+  view.SetChecked(ids::kGangbaar, dialog.common != 0);
+  ShowCommonAvailability(dialog);
 }
 
 void CloseMainDialog(MainDialog& dialog) {

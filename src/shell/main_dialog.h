@@ -12,6 +12,9 @@
 
 namespace kwintel {
 
+class CommonRanking;
+class WordCounts;
+
 struct MainDialog {
   MainDialog(MainDialogView& v, Platform& p) : view(v), platform(p) {}
 
@@ -35,6 +38,12 @@ struct MainDialog {
   // Above 0: the maximum number of results in place of the max-results radios, which offer only
   // 100, 500, 1000 and 15000 (kwintel-cli's --max and the benchmarks take any number).
   int maxResultsOverride = 0;
+
+  // Mirrors "Gangbaar": a search lists the lines of its most common words, highest count first.
+  int common = 0;
+  // While such a search runs: where its lines go before they are listed, and the counts.
+  CommonRanking* ranking = nullptr;
+  const WordCounts* counts = nullptr;
 
   // Whether a search keeps its lines in resultBackup for "Vorige". A front end that will not
   // restore (kwintel-cli without --restore) turns it off and spares every line its second copy.

@@ -27,6 +27,14 @@ void MemoryView::SetVisible(int id, bool on) {
   }
 }
 
+void MemoryView::SetEnabled(int id, bool on) {
+  if (on) {
+    disabled.erase(id);
+  } else {
+    disabled.insert(id);
+  }
+}
+
 void MemoryView::SetProgressRange(int low, int high) {
   progressLow = low;
   progressHigh = high;

@@ -30,6 +30,7 @@ class MemoryView : public MainDialogView {
   std::string GetText(int id) const override;
   void SetText(int id, std::string_view text) override { texts[id] = std::string(text); }
   void SetVisible(int id, bool on) override;
+  void SetEnabled(int id, bool on) override;
   void SetPressed(int id, bool on) override { pressed[id] = on; }
   void SetFont(int id, const FontDescription& font) override { fonts[id] = font; }
   void Focus(int id) override { focused = id; }
@@ -59,6 +60,7 @@ class MemoryView : public MainDialogView {
   PatternHistory history;
   std::vector<Message> messages;
   MemoryResultList results;
+  std::set<int> disabled;
   std::function<void()> onPump;
   int pumpCount = 0;
   bool ended = false;

@@ -1,10 +1,12 @@
 #include "shell/multi_word_search.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "engine/multi_word_anagram.h"
 #include "engine/result_line.h"
+#include "engine/word_counts.h"
 #include "engine/word_file.h"
 #include "engine/word_file_name.h"
 #include "engine/word_scan.h"
@@ -38,6 +40,18 @@ class GatheringSink : public ScanSink {
   MultiWordIndex& index_;
 };
 
+// A "Meerwoord" line counts as its rarest word.
+std::uint64_t RarestCount(const MainDialog& dialog, std::string_view line) {
+  if (dialog.counts == nullptr) return 0;
+  std::uint64_t rarest = UINT64_MAX;
+  for (std::size_t begin = 0; begin <= line.size();) {
+    const std::size_t end = std::min(line.find(' ', begin), line.size());
+    rarest = std::min(rarest, dialog.counts->CountOf(line.substr(begin, end - begin)));
+    begin = end + 1;
+  }
+  return rarest;
+}
+
 }  // namespace
 
 void SearchMultiWordAnagrams(MainDialog& dialog, const CompiledPattern& pattern, const SearchRequest& request,
@@ -64,10 +78,14 @@ void SearchMultiWordAnagrams(MainDialog& dialog, const CompiledPattern& pattern,
   index.Enumerate(
       [&](std::string_view found) {
         if (PassesResultFilter(dialog, found)) {
-          AppendResultLine(dialog, ResultLineText(SearchType::MultiWordAnagram, found, upperCaseMode != 0, line),
-                           letters, true, shown);
+          const std::string_view text = ResultLineText(SearchType::MultiWordAnagram, found, upperCaseMode != 0, line);
+          if (!OfferRankedLine(dialog, text, letters, RarestCount(dialog, found), shown)) {
+            AppendResultLine(dialog, text, letters, true, shown);
+          }
         }
-        if (searchRunState.resultCount >= request.maxResults) searchRunState.stopRequested = true;
+        if (dialog.ranking == nullptr && searchRunState.resultCount >= request.maxResults) {
+          searchRunState.stopRequested = true;
+        }
         return searchRunState.stopRequested ? Flow::Stop : Flow::Continue;
       },
       [&] {

@@ -2,11 +2,16 @@
 
 #include <algorithm>
 
+#include <optional>
+
 #include "engine/compiled_pattern.h"
+#include "engine/word_counts.h"
+#include "results/common_ranking.h"
 #include "engine/prepare_search_pattern.h"
 #include "engine/word_file.h"
 #include "engine/word_file_lookup.h"
 #include "results/result_state.h"
+#include "shell/common_words.h"
 #include "shell/form.h"
 #include "shell/multi_word_search.h"
 #include "shell/scan_word_file.h"
@@ -33,6 +38,41 @@ std::string SummaryLine(int count, SearchType type, const PreparedPattern& prepa
     summary += ", n = " + prepared.text;
   }
   return summary;
+}
+
+// Hands the dialog a ranking for the lifetime of the scope.
+class RankingScope {
+ public:
+  RankingScope(MainDialog& dialog, CommonRanking* ranking, const WordCounts* counts) : dialog_(dialog) {
+    dialog_.ranking = ranking;
+    dialog_.counts = counts;
+  }
+  ~RankingScope() {
+    dialog_.ranking = nullptr;
+    dialog_.counts = nullptr;
+  }
+  RankingScope(const RankingScope&) = delete;
+  RankingScope& operator=(const RankingScope&) = delete;
+
+ private:
+  MainDialog& dialog_;
+};
+
+// The ranked lines into the list (and the backup, so that "Vorige" brings them back as listed),
+// counted as found lines. More lines offered than kept: the summary says "Maximum".
+void ListRankedLines(MainDialog& dialog, CommonRanking& ranking) {
+  const bool cut = ranking.Offered() > ranking.Maximum();
+  ResultList& results = dialog.view.Results();
+  searchRunState.resultCount = 0;
+  for (const RankedLine& line : ranking.TakeHighestFirst()) {
+    if (dialog.keepsResultBackup) {
+      results.AppendKept(line.text, dialog.resultBackup);
+    } else {
+      results.Append(line.text);
+    }
+    ++searchRunState.resultCount;
+  }
+  if (cut && !searchRunState.interrupted) searchRunState.stopRequested = true;
 }
 
 }  // namespace
@@ -77,6 +117,11 @@ void RunSearch(MainDialog& dialog) {
     if (size > 0) searchRunState.bytesTotal += size;
   }
   const CompiledPattern compiled = CompilePattern(request.type, prepared.text);
+  // "Gangbaar": the lines wait in the ranking until every word has been read.
+  const WordCounts* counts = dialog.common ? CountsOfSet(wordFilePrefix) : nullptr;
+  std::optional<CommonRanking> ranking;
+  if (counts != nullptr) ranking.emplace(static_cast<std::size_t>(request.maxResults));
+  const RankingScope rankingScope(dialog, ranking ? &*ranking : nullptr, counts);
   WordFile file;
   if (request.type == SearchType::MultiWordAnagram) {
     SearchMultiWordAnagrams(dialog, compiled, request, paths, minLength, maxLength);
@@ -89,6 +134,7 @@ void RunSearch(MainDialog& dialog) {
     file.Close();
   }
 
+  if (ranking) ListRankedLines(dialog, *ranking);
   if (!searchRunState.stopRequested) view.SetProgress(100);
   results.Append(SummaryLine(results.Count(), request.type, prepared));
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/result_line.h"
+#include "engine/word_counts.h"
 #include "engine/word_file_name.h"
 #include "engine/word_scan.h"
 #include "results/result_state.h"
@@ -32,9 +33,12 @@ class DialogScanSink : public ScanSink {
         line_ += kBackwardsMark;
         text = line_;
       }
-      AppendResultLine(dialog_, text, shownLength, true, shown_);
+      if (!OfferRankedLine(dialog_, text, shownLength, dialog_.counts ? dialog_.counts->CountOf(word) : 0, shown_)) {
+        AppendResultLine(dialog_, text, shownLength, true, shown_);
+      }
     }
-    if (searchRunState.resultCount >= maxResults_) searchRunState.stopRequested = true;
+    // A ranked search reads every word: the best may come last.
+    if (dialog_.ranking == nullptr && searchRunState.resultCount >= maxResults_) searchRunState.stopRequested = true;
   }
 
   void Pump(const WordFile& file) override {

@@ -1,0 +1,46 @@
+#include "shell/common_words.h"
+
+#include <optional>
+
+#include "ports/control_ids.h"
+#include "shell/word_file_sources.h"
+
+namespace kwintel {
+namespace {
+
+struct KeptCounts {
+  std::string prefix;
+  std::optional<WordCounts> counts;  // nothing: the set has none
+};
+
+KeptCounts& Kept() {
+  static KeptCounts kept;
+  return kept;
+}
+
+}  // namespace
+
+const WordCounts* CountsOfSet(const std::string& prefix) {
+  KeptCounts& kept = Kept();
+  if (prefix.empty()) return nullptr;
+  if (kept.prefix != prefix) {
+    kept.prefix = prefix;
+    kept.counts.reset();
+    LoadedWordCounts loaded = LoadWordCounts(CountsFilePath(prefix));
+    if (loaded.state == CountsFileState::kRead) kept.counts.emplace(std::move(loaded.counts));
+  }
+  return kept.counts ? &*kept.counts : nullptr;
+}
+
+void ToggleCommon(MainDialog& dialog) {
+  dialog.common = 1 - dialog.common;
+  dialog.view.SetChecked(ids::kGangbaar, dialog.common != 0);
+}
+
+void ShowCommonAvailability(MainDialog& dialog) {
+  const bool available = CountsOfSet(wordFilePrefix) != nullptr;
+  if (!available && dialog.common) ToggleCommon(dialog);
+  dialog.view.SetEnabled(ids::kGangbaar, available);
+}
+
+}  // namespace kwintel

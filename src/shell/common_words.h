@@ -1,0 +1,22 @@
+#pragma once
+// "Gangbaar": the counts of the chosen word-file set, and the box that ranks by them.
+
+#include <string>
+
+#include "engine/word_counts.h"
+#include "shell/main_dialog.h"
+
+namespace kwintel {
+
+// The counts of the word-file set under `prefix` (PREFIX.FRQ), read the first time they are asked
+// for and kept while the same prefix is asked for; null when the set has no counts file or it
+// cannot be read. One set's counts are kept at a time.
+const WordCounts* CountsOfSet(const std::string& prefix);
+
+// "Gangbaar": flips the ranking by counts and the box's state.
+void ToggleCommon(MainDialog& dialog);
+
+// Enables "Gangbaar" when the chosen set has counts; without them the box is disabled and off.
+void ShowCommonAvailability(MainDialog& dialog);
+
+}  // namespace kwintel
