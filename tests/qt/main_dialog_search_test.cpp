@@ -18,6 +18,7 @@ class MainDialogSearchTest : public QObject {
  private slots:
   void EnterInThePatternBoxSearches();
   void EachNewTypesRadioSearchesWithItsType();
+  void GangbaarNeedsCountsAndRanksByThem();
   void EnterOnAFocusedLengthToggleSearches();
   void GeenLeavesNoLengthAndAlleBringsThemBack();
   void MetLengteTwiceEndsAsItBegan();
@@ -89,6 +90,26 @@ void MainDialogSearchTest::EachNewTypesRadioSearchesWithItsType() {
     Click(*dialog, ids::kGaZoeken);
     QCOMPARE(ShownLines(*dialog), row.lines);
   }
+}
+
+void MainDialogSearchTest::GangbaarNeedsCountsAndRanksByThem() {
+  {
+    WordFolder words(SmallWordList());
+    OpenDialog dialog(words.Folder());
+    QVERIFY(!dialog->Control(ids::kGangbaar)->isEnabled());
+  }
+  WordFolder words(SmallWordList());
+  QFile counts(QString::fromStdString(words.Prefix() + ".FRQ"));
+  QVERIFY(counts.open(QIODevice::WriteOnly));
+  counts.write("REIS\t5\nROOS\t9\n");
+  counts.close();
+  OpenDialog dialog(words.Folder());
+  QVERIFY(dialog->Control(ids::kGangbaar)->isEnabled());
+  Click(*dialog, ids::kGangbaar);
+  QVERIFY(dialog->IsChecked(ids::kGangbaar));
+  dialog->SetText(ids::kPatternBox, "R..S");
+  Click(*dialog, ids::kGaZoeken);
+  QCOMPARE(ShownLines(*dialog), (QStringList{"ROOS", "REIS", "RAAS", "Totaal: 3"}));
 }
 
 void MainDialogSearchTest::EnterOnAFocusedLengthToggleSearches() {
