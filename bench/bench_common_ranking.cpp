@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "engine/engine_types.h"
-#include "engine/word_file_name.h"
 #include "engine/word_counts.h"
 #include "engine/word_file.h"
+#include "engine/word_file_name.h"
 #include "results/common_ranking.h"
 
 namespace {

@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
-#include "shell/narrow_results.h"
-#include "shell/run_search.h"
-#include "engine/word_file.h"
 #include "engine/engine_types.h"
+#include "engine/word_file.h"
 #include "engine/word_file_name.h"
 #include "ports/control_ids.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"
+#include "shell/narrow_results.h"
 #include "shell/program_state.h"
+#include "shell/run_search.h"
 
 namespace {
 
@@ -78,8 +78,8 @@ void Narrow(benchmark::State& state, const char* pattern, bool withLength) {
 }
 
 BENCHMARK_CAPTURE(Narrow, *EN, "*EN", false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Narrow, *EN/with_length, "*EN", true)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Narrow, -*E*/with_length, "-*E*", true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Narrow, *EN / with_length, "*EN", true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Narrow, -*E* / with_length, "-*E*", true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

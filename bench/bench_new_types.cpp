@@ -37,8 +37,8 @@ std::string FileName(const std::string& prefix, int length) {
 // Calls visit(word) for every line of the files from minLength to maxLength that `reads`
 // allows, shortest first.
 template <typename Reads, typename Visit>
-void ScanFiles(kwintel::WordFile& file, const std::string& prefix, int minLength, int maxLength,
-               Reads reads, Visit visit) {
+void ScanFiles(kwintel::WordFile& file, const std::string& prefix, int minLength, int maxLength, Reads reads,
+               Visit visit) {
   for (int length = minLength; length <= maxLength; ++length) {
     if (!reads(length) || !file.Open(FileName(prefix, length))) continue;
     const char* word = nullptr;
@@ -83,13 +83,13 @@ void Verborgen(benchmark::State& state, const char* clue) {
   std::size_t found = 0;
   for (auto _ : state) {
     found = 0;
-    ScanFiles(file, prefix, pattern->minLength, pattern->maxLength, [](int) { return true; },
-              [&](std::string_view word) {
-                found += kwintel::FindHiddenWord(*pattern, word) != kwintel::HiddenWordFind::None;
-              });
+    ScanFiles(
+        file, prefix, pattern->minLength, pattern->maxLength, [](int) { return true; },
+        [&](std::string_view word) {
+          found += kwintel::FindHiddenWord(*pattern, word) != kwintel::HiddenWordFind::None;
+        });
   }
-  state.SetLabel(std::to_string(pattern->letters.size()) + " letters, " + std::to_string(found) +
-                 " words");
+  state.SetLabel(std::to_string(pattern->letters.size()) + " letters, " + std::to_string(found) + " words");
 }
 
 void Drukfout(benchmark::State& state, const char* text) {
@@ -99,11 +99,11 @@ void Drukfout(benchmark::State& state, const char* text) {
   std::size_t found = 0;
   for (auto _ : state) {
     found = 0;
-    ScanFiles(file, prefix, pattern->minLength, pattern->maxLength, [](int) { return true; },
-              [&](std::string_view word) { found += kwintel::MatchMisprint(*pattern, word); });
+    ScanFiles(
+        file, prefix, pattern->minLength, pattern->maxLength, [](int) { return true; },
+        [&](std::string_view word) { found += kwintel::MatchMisprint(*pattern, word); });
   }
-  state.SetLabel(std::to_string(pattern->elements.size()) + " elements, " +
-                 std::to_string(found) + " words");
+  state.SetLabel(std::to_string(pattern->elements.size()) + " elements, " + std::to_string(found) + " words");
 }
 
 constexpr const char* kClue80 =
@@ -115,16 +115,12 @@ constexpr const char* kClue80 =
 int main(int argc, char** argv) {
   for (const char* text : {"KRUISWOORDPUZZEL", "KRUISWOORDPUZZEL 5,5,6", "PUZZELWOORDENBOEK 4,4,9"}) {
     for (const bool onlyNeeded : {true, false}) {
-      const std::string name =
-          std::string("meerwoord/") + text + (onlyNeeded ? "/needed" : "/range");
-      benchmark::RegisterBenchmark(name.c_str(), Meerwoord, text, onlyNeeded)
-          ->Unit(benchmark::kMillisecond);
+      const std::string name = std::string("meerwoord/") + text + (onlyNeeded ? "/needed" : "/range");
+      benchmark::RegisterBenchmark(name.c_str(), Meerwoord, text, onlyNeeded)->Unit(benchmark::kMillisecond);
     }
   }
-  benchmark::RegisterBenchmark("verborgen/80_letters", Verborgen, kClue80)
-      ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("drukfout/VERB[AO]RGEN", Drukfout, "VERB[AO]RGEN")
-      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("verborgen/80_letters", Verborgen, kClue80)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("drukfout/VERB[AO]RGEN", Drukfout, "VERB[AO]RGEN")->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "results/print_layout.h"
-#include "shell/result_commands.h"
 #include "results/result_state.h"
 #include "shell/main_dialog.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"
+#include "shell/result_commands.h"
 
 namespace kwintel {
 namespace {
@@ -64,9 +64,7 @@ class CountingSurface : public PrintSurface {
   void EndJob() override {}
   void StartPage() override { ++pages; }
   void EndPage() override {}
-  TextExtent MeasureText(std::string_view text) override {
-    return {static_cast<int>(text.size()) * 25, 50};
-  }
+  TextExtent MeasureText(std::string_view text) override { return {static_cast<int>(text.size()) * 25, 50}; }
   void DrawText(int, int, std::string_view text) override { drawn += text.size(); }
   int pages = 0;
   size_t drawn = 0;

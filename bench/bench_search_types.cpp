@@ -25,16 +25,16 @@
 #include <utility>
 #include <vector>
 
-#include "engine/engine_types.h"
 #include "engine/compiled_pattern.h"
+#include "engine/engine_types.h"
 #include "engine/match_word.h"
 #include "engine/prepare_search_pattern.h"
-#include "shell/run_search.h"
-#include "shell/auxiliary_commands.h"
 #include "ports/control_ids.h"
+#include "shell/auxiliary_commands.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"
 #include "shell/program_state.h"
+#include "shell/run_search.h"
 #include "shell/word_file_sources.h"
 
 namespace {
@@ -62,8 +62,7 @@ WordSet LoadWords(const std::string& prefix) {
     std::ifstream file(prefix + suffix, std::ios::binary);
     if (!file) continue;
     ++set.filesRead;
-    const std::string content{std::istreambuf_iterator<char>(file),
-                              std::istreambuf_iterator<char>()};
+    const std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     std::size_t start = 0;
     while (start < content.size()) {
       std::size_t end = content.find('\n', start);
@@ -141,8 +140,7 @@ void RunMatcher(benchmark::State& state, const WordSet* set, const Case* c, Matc
     return;
   }
   const std::size_t first = allWords ? 0 : set->firstOfLength[prepared.minLength];
-  const std::size_t last =
-      allWords ? set->words.size() : set->firstOfLength[prepared.maxLength + 1];
+  const std::size_t last = allWords ? set->words.size() : set->firstOfLength[prepared.maxLength + 1];
   const char* pattern = prepared.text.c_str();
   std::int64_t matches = 0;
   if (entry == MatcherEntry::kAsTheScan) {
@@ -168,10 +166,9 @@ void RunMatcher(benchmark::State& state, const WordSet* set, const Case* c, Matc
   const auto words = static_cast<double>(last - first);
   state.counters["words"] = words;
   state.counters["matches"] = static_cast<double>(matches);
-  state.counters["time_per_word"] = benchmark::Counter(
-      words, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-  state.SetLabel("lengths " + std::to_string(prepared.minLength) + "-" +
-                 std::to_string(prepared.maxLength));
+  state.counters["time_per_word"] =
+      benchmark::Counter(words, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.SetLabel("lengths " + std::to_string(prepared.minLength) + "-" + std::to_string(prepared.maxLength));
 }
 
 }  // namespace
@@ -190,11 +187,9 @@ int main(int argc, char** argv) {
                  prefix.c_str());
     return 1;
   }
-  std::fprintf(stderr, "%zu words from %d word files %sNN.DOC\n", set.words.size(), set.filesRead,
-               prefix.c_str());
+  std::fprintf(stderr, "%zu words from %d word files %sNN.DOC\n", set.words.size(), set.filesRead, prefix.c_str());
   for (const Case& c : kCases) {
-    benchmark::RegisterBenchmark((std::string(c.name) + "/run_search").c_str(), RunWholeSearch,
-                                 &wordPrefix, &c)
+    benchmark::RegisterBenchmark((std::string(c.name) + "/run_search").c_str(), RunWholeSearch, &wordPrefix, &c)
         ->Unit(benchmark::kMillisecond);
   }
   const std::pair<MatcherEntry, const char*> entries[] = {
@@ -205,8 +200,7 @@ int main(int argc, char** argv) {
   for (const auto& [entry, suffix] : entries) {
     for (const Case& c : kCases) {
       const std::string name = std::string(c.name) + suffix;
-      benchmark::RegisterBenchmark(name.c_str(), RunMatcher, &set, &c, entry)
-          ->Unit(benchmark::kMillisecond);
+      benchmark::RegisterBenchmark(name.c_str(), RunMatcher, &set, &c, entry)->Unit(benchmark::kMillisecond);
     }
   }
   benchmark::Initialize(&argc, argv);

@@ -20,8 +20,7 @@ namespace {
 
 constexpr const char* kPathological = "*A*A*A*A*A*A*A*A*A*A*A*A*C";
 
-std::vector<std::string> RandomWords(int count, int length, const std::string& letters,
-                                     unsigned seed) {
+std::vector<std::string> RandomWords(int count, int length, const std::string& letters, unsigned seed) {
   std::mt19937 random(seed);
   std::vector<std::string> words(count);
   for (std::string& word : words) {
@@ -65,9 +64,8 @@ int MatchAllPlain(const std::string& pattern, const std::vector<std::string>& wo
 void Report(benchmark::State& state, int words, int found) {
   state.counters["words"] = words;
   state.counters["found"] = found;
-  state.counters["per_word"] =
-      benchmark::Counter(static_cast<double>(words), benchmark::Counter::kIsIterationInvariantRate |
-                                                         benchmark::Counter::kInvert);
+  state.counters["per_word"] = benchmark::Counter(
+      static_cast<double>(words), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // The goal: 1,000 words of 90 A's and B's in under 1 second.
@@ -99,8 +97,7 @@ void BM_PathologicalShortWords(benchmark::State& state) {
   const auto words = RandomWords(20, 26, "AB", 3);
   int found = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(found = plain ? MatchAllPlain(pattern, words)
-                                           : MatchAll(pattern, words));
+    benchmark::DoNotOptimize(found = plain ? MatchAllPlain(pattern, words) : MatchAll(pattern, words));
   }
   state.SetLabel(plain ? "plain" : "memo");
   Report(state, 20, found);
@@ -112,17 +109,13 @@ BENCHMARK(BM_PathologicalShortWords)->Arg(0)->Arg(1)->Unit(benchmark::kMilliseco
 // words of many different letters, are the slowest case known: polynomial, but a high power.
 void BM_VariablesManyRuns(benchmark::State& state) {
   const std::string pattern = Prepared("*&*$*^*&*$*^*&*$*^*Q");
-  const auto words = RandomWords(static_cast<int>(state.range(1)), static_cast<int>(state.range(0)),
-                                  "ABCDEFGHIJKLMNOP", 4);
+  const auto words =
+      RandomWords(static_cast<int>(state.range(1)), static_cast<int>(state.range(0)), "ABCDEFGHIJKLMNOP", 4);
   int found = 0;
   for (auto _ : state) benchmark::DoNotOptimize(found = MatchAll(pattern, words));
   Report(state, static_cast<int>(state.range(1)), found);
 }
-BENCHMARK(BM_VariablesManyRuns)
-    ->Args({19, 1000})
-    ->Args({40, 10})
-    ->Args({90, 5})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VariablesManyRuns)->Args({19, 1000})->Args({40, 10})->Args({90, 5})->Unit(benchmark::kMillisecond);
 
 // The slowest case found: three variables bound early, runs of single characters after them,
 // and the variables tested again at the very end, so that every binding stays part of the state.
@@ -142,8 +135,7 @@ void BM_TwoRunsOrdinaryWords(benchmark::State& state) {
   const auto words = RandomWords(100'000, 9, "ABDEEEGIKLNNORST", 5);
   int found = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(found = plain ? MatchAllPlain(pattern, words)
-                                           : MatchAll(pattern, words));
+    benchmark::DoNotOptimize(found = plain ? MatchAllPlain(pattern, words) : MatchAll(pattern, words));
   }
   state.SetLabel(plain ? "plain" : "memo");
   Report(state, 100'000, found);
@@ -160,10 +152,9 @@ int main(int argc, char** argv) {
   const auto words = RandomWords(1000, 90, "AB", 1);
   const auto start = std::chrono::steady_clock::now();
   const int found = MatchAll(pattern, words);
-  const std::chrono::duration<double, std::milli> elapsed =
-      std::chrono::steady_clock::now() - start;
-  std::printf("%s over 1000 words of 90 letters (A, B): %.1f ms, %d found (goal: under 1000 ms)\n",
-              kPathological, elapsed.count(), found);
+  const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+  std::printf("%s over 1000 words of 90 letters (A, B): %.1f ms, %d found (goal: under 1000 ms)\n", kPathological,
+              elapsed.count(), found);
   std::fflush(stdout);
 
   benchmark::Initialize(&argc, argv);

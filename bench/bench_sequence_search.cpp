@@ -11,14 +11,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/run_search.h"
 #include "engine/word_file.h"
 #include "engine/word_file_name.h"
-#include "shell/auxiliary_commands.h"
 #include "ports/control_ids.h"
+#include "shell/auxiliary_commands.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"
 #include "shell/program_state.h"
+#include "shell/run_search.h"
 #include "shell/word_file_sources.h"
 
 namespace {

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "engine/engine_types.h"
-#include "engine/word_file_name.h"
 #include "engine/word_counts.h"
 #include "engine/word_file.h"
+#include "engine/word_file_name.h"
 
 namespace {
 

@@ -15,5 +15,4 @@ namespace kwintel::fuzz {
 }  // namespace kwintel::fuzz
 
 // A macro rather than a function so that the message names the check's own line.
-#define FUZZ_REQUIRE(condition) \
-  ((condition) ? void(0) : ::kwintel::fuzz::Violated(#condition, __FILE__, __LINE__))
+#define FUZZ_REQUIRE(condition) ((condition) ? void(0) : ::kwintel::fuzz::Violated(#condition, __FILE__, __LINE__))

@@ -2,18 +2,18 @@
 
 #include <array>
 
-#include "results/result_state.h"
 #include "engine/search_types.h"
 #include "ports/control_ids.h"
+#include "results/result_state.h"
 #include "shell/program_state.h"
 
 namespace kwintel::fuzz {
 namespace {
 
 // The radio of each search type, indexed by the type's value.
-constexpr std::array<int, 10> kTypeRadios = {
-    ids::kVolgorde, ids::kAnagram, ids::kSet, ids::kSubset,          ids::kFrequentie,
-    ids::kStapel,   ids::kProduct, ids::kSom, ids::kAnagramMinusOne, ids::kTelefoon};
+constexpr std::array<int, 10> kTypeRadios = {ids::kVolgorde,        ids::kAnagram, ids::kSet,     ids::kSubset,
+                                             ids::kFrequentie,      ids::kStapel,  ids::kProduct, ids::kSom,
+                                             ids::kAnagramMinusOne, ids::kTelefoon};
 
 }  // namespace
 

@@ -16,8 +16,7 @@ namespace kwintel::fuzz {
 // the input; a carriage return stays part of its line.
 class InputLines {
  public:
-  InputLines(const std::uint8_t* data, std::size_t size)
-      : rest_(reinterpret_cast<const char*>(data), size) {}
+  InputLines(const std::uint8_t* data, std::size_t size) : rest_(reinterpret_cast<const char*>(data), size) {}
 
   bool AtEnd() const { return rest_.empty(); }
   // The next line, cut to at most `limit` bytes (what lies beyond is skipped); empty at the end.

@@ -57,14 +57,13 @@ int Verdict(SearchType type, const ExactText& pattern, const ExactText& word) {
   return matchState.matched;
 }
 
-void CheckType(SearchType type, std::string_view pattern,
-               const std::vector<std::string_view>& words, long& referenceBudget) {
+void CheckType(SearchType type, std::string_view pattern, const std::vector<std::string_view>& words,
+               long& referenceBudget) {
   std::string text(pattern);
   int minLength = -1;
   int maxLength = -1;
   if (!PrepareSearchPattern(text, type, minLength, maxLength)) return;
-  FUZZ_REQUIRE(kMinWordLength <= minLength && minLength <= maxLength &&
-               maxLength <= kMaxWordLength);
+  FUZZ_REQUIRE(kMinWordLength <= minLength && minLength <= maxLength && maxLength <= kMaxWordLength);
   FUZZ_REQUIRE(text.size() <= pattern.size());
 
   // What the matchers receive is a C string: it ends at the first NUL of the prepared text.
@@ -97,8 +96,7 @@ void CheckType(SearchType type, std::string_view pattern,
     // A NUL inside the pattern cuts it short of what preparation checked; the engine must merely
     // survive that, so the comparison is left out.
     if (type == SearchType::Sequence && referenceBudget > 0 && prepared.size() == text.size()) {
-      const auto expected =
-          ReferenceSequenceMatch(preparedCopy.bytes.get(), wordCopy.bytes.get(), referenceBudget);
+      const auto expected = ReferenceSequenceMatch(preparedCopy.bytes.get(), wordCopy.bytes.get(), referenceBudget);
       if (expected) FUZZ_REQUIRE(*expected == (verdict == 1));
     }
   }

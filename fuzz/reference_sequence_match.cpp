@@ -14,9 +14,7 @@ struct Search {
 };
 
 // Control bytes and every byte of 128 and above end a word; a space does not.
-bool IsWordEnd(char c) {
-  return static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) >= 128;
-}
+bool IsWordEnd(char c) { return static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) >= 128; }
 
 bool InClass(const char* classStart, char c) {
   const char closer = *classStart == '[' ? ']' : '}';
@@ -108,8 +106,7 @@ bool IsWellFormedSequence(const char* pattern) {
       const char closer = *p == '[' ? ']' : '}';
       const char otherCloser = *p == '[' ? '}' : ']';
       for (++p; *p != closer; ++p) {
-        if (*p == '\0' || *p == otherCloser || std::strchr(".?/\\*-[{", *p) != nullptr)
-          return false;
+        if (*p == '\0' || *p == otherCloser || std::strchr(".?/\\*-[{", *p) != nullptr) return false;
       }
     } else if (*p == ']' || *p == '}') {
       return false;

@@ -26,9 +26,9 @@
 #include "fuzz_dialog.h"
 #include "fuzz_input.h"
 #include "line_text.h"
+#include "ports/control_ids.h"
 #include "results/result_state.h"
 #include "shell/command_table.h"
-#include "ports/control_ids.h"
 #include "summary_line.h"
 
 namespace kwintel::fuzz {
@@ -68,8 +68,7 @@ void CheckKeptLines(const std::vector<std::string>& before, const std::vector<st
   }
 }
 
-void CheckNarrowing(const FuzzDialog& fd, const std::vector<std::string>& before,
-                    const ControlLines& control) {
+void CheckNarrowing(const FuzzDialog& fd, const std::vector<std::string>& before, const ControlLines& control) {
   const auto& after = fd.Lines();
   if (control.pattern.size() > kMaxPatternLength || fd.ShowedMessage("Patroon fout")) {
     FUZZ_REQUIRE(after == before);
@@ -77,8 +76,7 @@ void CheckNarrowing(const FuzzDialog& fd, const std::vector<std::string>& before
   }
   FUZZ_REQUIRE(!after.empty());
   const auto summary = ReadSummaryLine(
-      after.back(),
-      {"Doorzoeken gevonden: ", "Doorzoeken maximum bereikt: ", "Doorzoeken onderbroken na: "});
+      after.back(), {"Doorzoeken gevonden: ", "Doorzoeken maximum bereikt: ", "Doorzoeken onderbroken na: "});
   FUZZ_REQUIRE(summary.has_value());
   const long long kept = static_cast<long long>(after.size()) - 1;
   FUZZ_REQUIRE(summary->count == kept);
@@ -117,8 +115,7 @@ void CheckSort(FuzzDialog& fd) {
   }
   FUZZ_REQUIRE(sortMode == (mode + 1) % 4);
   FUZZ_REQUIRE(after.size() == before.size() && after.back() == before.back());
-  for (std::size_t i = 0; i + 2 < after.size(); ++i)
-    FUZZ_REQUIRE(InOrder(after[i], after[i + 1], mode));
+  for (std::size_t i = 0; i + 2 < after.size(); ++i) FUZZ_REQUIRE(InOrder(after[i], after[i + 1], mode));
   std::vector<std::string> sortedBefore(before.begin(), before.end() - 1);
   std::vector<std::string> sortedAfter(after.begin(), after.end() - 1);
   std::sort(sortedBefore.begin(), sortedBefore.end());
@@ -145,8 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(!RunCommand(fd.dialog, ids::kDoorzoeken));
     FUZZ_REQUIRE(!RunCommand(fd.dialog, ids::kGaZoeken));
     static constexpr int kCommands[] = {0, ids::kSorteer, ids::kOnderbreek, ids::kVorige};
-    if (control.pumpAction != kNone)
-      FUZZ_REQUIRE(RunCommand(fd.dialog, kCommands[control.pumpAction]));
+    if (control.pumpAction != kNone) FUZZ_REQUIRE(RunCommand(fd.dialog, kCommands[control.pumpAction]));
   };
   FUZZ_REQUIRE(RunCommand(fd.dialog, ids::kDoorzoeken));
   fd.view.onPump = nullptr;

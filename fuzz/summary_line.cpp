@@ -2,8 +2,7 @@
 
 namespace kwintel::fuzz {
 
-std::optional<SummaryLine> ReadSummaryLine(std::string_view line,
-                                           std::initializer_list<std::string_view> openings) {
+std::optional<SummaryLine> ReadSummaryLine(std::string_view line, std::initializer_list<std::string_view> openings) {
   for (std::string_view opening : openings) {
     if (line.substr(0, opening.size()) != opening) continue;
     std::size_t end = opening.size();

@@ -15,7 +15,6 @@ struct SummaryLine {
 
 // The line split as `opening` + decimal count + rest, for the first of `openings` it starts with;
 // nothing when it starts with none of them or no digits follow.
-std::optional<SummaryLine> ReadSummaryLine(std::string_view line,
-                                           std::initializer_list<std::string_view> openings);
+std::optional<SummaryLine> ReadSummaryLine(std::string_view line, std::initializer_list<std::string_view> openings);
 
 }  // namespace kwintel::fuzz

@@ -23,12 +23,12 @@
 
 #include "engine/engine_types.h"
 #include "engine/word_file_name.h"
-#include "shell/run_search.h"
 #include "fuzz_check.h"
 #include "fuzz_dialog.h"
 #include "fuzz_input.h"
 #include "line_text.h"
 #include "shell/form.h"
+#include "shell/run_search.h"
 #include "shell/word_file_sources.h"
 #include "summary_line.h"
 
@@ -77,8 +77,7 @@ class WordFileFolder {
 WordFileFolder* wordFiles = nullptr;
 
 bool Decorated(SearchType type) {
-  return type == SearchType::Anagram || type == SearchType::Subset ||
-         type == SearchType::AnagramMinusOne;
+  return type == SearchType::Anagram || type == SearchType::Subset || type == SearchType::AnagramMinusOne;
 }
 
 bool HasNul(std::string_view text) { return text.find('\0') != std::string_view::npos; }
@@ -107,10 +106,8 @@ void CheckResultLine(std::string_view line, const ControlLines& control, std::st
   if (Decorated(control.type)) return;
   const bool plain = !HasNul(content);
   const std::string_view word = control.withLength ? CheckLengthNumber(line, plain) : line;
-  FUZZ_REQUIRE((control.upperCase ? content : std::string_view(lowerContent)).find(word) !=
-               std::string_view::npos);
-  if (control.upperCase && plain && !HasNul(control.mustContain) &&
-      !HasNul(control.mustNotContain)) {
+  FUZZ_REQUIRE((control.upperCase ? content : std::string_view(lowerContent)).find(word) != std::string_view::npos);
+  if (control.upperCase && plain && !HasNul(control.mustContain) && !HasNul(control.mustNotContain)) {
     for (char c : control.mustContain) FUZZ_REQUIRE(word.find(c) != std::string_view::npos);
     for (char c : control.mustNotContain) FUZZ_REQUIRE(word.find(c) == std::string_view::npos);
   }

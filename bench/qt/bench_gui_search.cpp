@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-#include "qt/result_list_box.h"
 #include "ports/control_ids.h"
-#include "shell/program_state.h"
+#include "qt/result_list_box.h"
 #include "qt/word_search_dlg.h"
+#include "shell/program_state.h"
 #include "shell/word_file_sources.h"
 
 namespace {

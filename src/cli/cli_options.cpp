@@ -20,8 +20,22 @@ std::optional<int> ParseLength(std::string_view text) {
 
 // The options that take a value, by their short and long names.
 enum class Option {
-  Words, Type, Lengths, Max, With, Without, ShowLength, KeepIj, Lower, Common, Narrow, Sort, Restore,
-  Output, Help, Version
+  Words,
+  Type,
+  Lengths,
+  Max,
+  With,
+  Without,
+  ShowLength,
+  KeepIj,
+  Lower,
+  Common,
+  Narrow,
+  Sort,
+  Restore,
+  Output,
+  Help,
+  Version
 };
 
 struct OptionName {
@@ -31,16 +45,22 @@ struct OptionName {
   bool takesValue;
 };
 
-constexpr OptionName kOptions[] = {
-    {Option::Words, 'w', "words", true},        {Option::Type, 't', "type", true},
-    {Option::Lengths, 'l', "lengths", true},    {Option::Max, 'm', "max", true},
-    {Option::With, 0, "with", true},            {Option::Without, 0, "without", true},
-    {Option::ShowLength, 0, "show-length", false}, {Option::KeepIj, 0, "keep-ij", false},
-    {Option::Common, 0, "common", false},
-    {Option::Lower, 0, "lower", false},         {Option::Narrow, 0, "narrow", true},
-    {Option::Sort, 0, "sort", false},           {Option::Restore, 0, "restore", false},
-    {Option::Output, 'o', "output", true},      {Option::Help, 'h', "help", false},
-    {Option::Version, 0, "version", false}};
+constexpr OptionName kOptions[] = {{Option::Words, 'w', "words", true},
+                                   {Option::Type, 't', "type", true},
+                                   {Option::Lengths, 'l', "lengths", true},
+                                   {Option::Max, 'm', "max", true},
+                                   {Option::With, 0, "with", true},
+                                   {Option::Without, 0, "without", true},
+                                   {Option::ShowLength, 0, "show-length", false},
+                                   {Option::KeepIj, 0, "keep-ij", false},
+                                   {Option::Common, 0, "common", false},
+                                   {Option::Lower, 0, "lower", false},
+                                   {Option::Narrow, 0, "narrow", true},
+                                   {Option::Sort, 0, "sort", false},
+                                   {Option::Restore, 0, "restore", false},
+                                   {Option::Output, 'o', "output", true},
+                                   {Option::Help, 'h', "help", false},
+                                   {Option::Version, 0, "version", false}};
 
 const OptionName* FindLong(std::string_view name) {
   for (const auto& option : kOptions) {

@@ -32,15 +32,15 @@ struct CliOptions {
   int typeRadio = ids::kVolgorde;          // -t; the search-type radio id
   // -l: lengths[L - 2] for L = 2 .. 19; nothing: all 18 (the dialog's start).
   std::optional<std::array<bool, 18>> lengths;
-  int maxResults = 100;                    // -m
-  std::string mustContain;                 // --with
-  std::string mustNotContain;              // --without
-  bool showLength = false;                 // --show-length
-  bool keepIj = false;                     // --keep-ij
-  bool common = false;                     // --common ("Gangbaar")
-  bool lower = false;                      // --lower
-  std::vector<CliAction> actions;          // --narrow, --sort, --restore
-  std::optional<std::string> outputFile;   // -o, the last one given
+  int maxResults = 100;                   // -m
+  std::string mustContain;                // --with
+  std::string mustNotContain;             // --without
+  bool showLength = false;                // --show-length
+  bool keepIj = false;                    // --keep-ij
+  bool common = false;                    // --common ("Gangbaar")
+  bool lower = false;                     // --lower
+  std::vector<CliAction> actions;         // --narrow, --sort, --restore
+  std::optional<std::string> outputFile;  // -o, the last one given
   std::string pattern;
 };
 

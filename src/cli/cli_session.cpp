@@ -10,15 +10,15 @@
 #include "cli/usage_text.h"
 #include "cli/utf8_line_writer.h"
 #include "engine/engine_types.h"
+#include "ports/control_ids.h"
 #include "results/result_file.h"
 #include "shell/command_table.h"
 #include "shell/common_words.h"
-#include "ports/control_ids.h"
 #include "shell/main_dialog.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"
-#include "text/text_encoding.h"
 #include "shell/word_file_sources.h"
+#include "text/text_encoding.h"
 
 namespace kwintel::cli {
 namespace {
@@ -115,7 +115,8 @@ class Session {
     const auto& values = ids::kMaxResultsValues;
     const auto radio = std::find(values.begin(), values.end(), options_.maxResults);
     if (radio != values.end()) {
-      view_.CheckRadio(ids::kMax100, ids::kMax15000, ids::kMaxResultsGroup[static_cast<std::size_t>(radio - values.begin())]);
+      view_.CheckRadio(ids::kMax100, ids::kMax15000,
+                       ids::kMaxResultsGroup[static_cast<std::size_t>(radio - values.begin())]);
     } else {
       // The radios offer only four maxima; the dialog takes any other from its override.
       dialog_.maxResultsOverride = options_.maxResults;
@@ -177,8 +178,7 @@ class Session {
 
 }  // namespace
 
-int RunCliSession(const CliOptions& options, const std::string& executableFolder,
-                  std::FILE* out, std::FILE* err) {
+int RunCliSession(const CliOptions& options, const std::string& executableFolder, std::FILE* out, std::FILE* err) {
   Session session(options, out, err);
   return session.Run(executableFolder);
 }

@@ -18,7 +18,6 @@ inline constexpr int kExitUsage = 2;    // the command line was wrong
 // to `out` in UTF-8. A step that shows a message stops everything: its "CAPTION: TEXT" goes to
 // `err`, nothing to `out` or the result file. SIGINT during a search or narrowing acts as
 // "&Onderbreek". Returns the exit status.
-int RunCliSession(const CliOptions& options, const std::string& executableFolder,
-                  std::FILE* out, std::FILE* err);
+int RunCliSession(const CliOptions& options, const std::string& executableFolder, std::FILE* out, std::FILE* err);
 
 }  // namespace kwintel::cli

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "text/line_store.h"
 #include "ports/result_list.h"
+#include "text/line_store.h"
 
 namespace kwintel::cli {
 

@@ -16,10 +16,18 @@ class ByteSet {
       const auto byte = static_cast<unsigned char>(*text);
       const std::uint64_t bit = std::uint64_t{1} << (byte & 63);
       switch (byte >> 6) {
-        case 0: quarter[0] |= bit; break;
-        case 1: quarter[1] |= bit; break;
-        case 2: quarter[2] |= bit; break;
-        default: quarter[3] |= bit; break;
+        case 0:
+          quarter[0] |= bit;
+          break;
+        case 1:
+          quarter[1] |= bit;
+          break;
+        case 2:
+          quarter[2] |= bit;
+          break;
+        default:
+          quarter[3] |= bit;
+          break;
       }
       last_ = byte;
     }

@@ -94,18 +94,26 @@ bool EnoughBytesOfEachCount(const char* word, const FrequencyPattern& pattern) {
 
 bool EnoughBytesOfEachCount(const char* word, const FrequencyPattern& pattern) {
   switch (pattern.highestDigit) {
-    case 1: return EnoughBytesOfEachCount<2>(word, pattern);
-    case 2: return EnoughBytesOfEachCount<3>(word, pattern);
-    case 3: return EnoughBytesOfEachCount<4>(word, pattern);
-    case 4: return EnoughBytesOfEachCount<5>(word, pattern);
-    case 5: return EnoughBytesOfEachCount<6>(word, pattern);
-    case 6: return EnoughBytesOfEachCount<7>(word, pattern);
-    case 7: return EnoughBytesOfEachCount<8>(word, pattern);
-    case 8: return EnoughBytesOfEachCount<9>(word, pattern);
-    default: return EnoughBytesOfEachCount<10>(word, pattern);
+    case 1:
+      return EnoughBytesOfEachCount<2>(word, pattern);
+    case 2:
+      return EnoughBytesOfEachCount<3>(word, pattern);
+    case 3:
+      return EnoughBytesOfEachCount<4>(word, pattern);
+    case 4:
+      return EnoughBytesOfEachCount<5>(word, pattern);
+    case 5:
+      return EnoughBytesOfEachCount<6>(word, pattern);
+    case 6:
+      return EnoughBytesOfEachCount<7>(word, pattern);
+    case 7:
+      return EnoughBytesOfEachCount<8>(word, pattern);
+    case 8:
+      return EnoughBytesOfEachCount<9>(word, pattern);
+    default:
+      return EnoughBytesOfEachCount<10>(word, pattern);
   }
 }
-
 
 }  // namespace
 
@@ -129,9 +137,7 @@ FrequencyPattern::FrequencyPattern(const char* pattern) {
 // first byte whose digit is missing ends the pairing; with it such bytes are passed over. The word
 // matches when every digit 1-9 of the pattern is used and nothing but '0' and '*' is left beside
 // them.
-void MatchFrequency(const char* word, const char* pattern) {
-  MatchFrequency(word, FrequencyPattern(pattern));
-}
+void MatchFrequency(const char* word, const char* pattern) { MatchFrequency(word, FrequencyPattern(pattern)); }
 
 void MatchFrequency(const char* word, const FrequencyPattern& pattern) {
   bool matches = false;

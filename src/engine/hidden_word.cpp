@@ -29,8 +29,7 @@ LetterPairIndex::LetterPairIndex(std::string_view letters) : letters_(letters) {
   next = first_;
   starts_.resize(letters_.size() < 2 ? 0 : letters_.size() - 1);
   for (std::size_t i = 0; i + 1 < letters_.size(); ++i) {
-    starts_[next[static_cast<std::size_t>(PairOf(letters_[i], letters_[i + 1]))]++] =
-        static_cast<std::uint16_t>(i);
+    starts_[next[static_cast<std::size_t>(PairOf(letters_[i], letters_[i + 1]))]++] = static_cast<std::uint16_t>(i);
   }
 }
 
@@ -78,8 +77,7 @@ bool PassesHiddenWordNarrowing(const HiddenWordPattern& pattern, std::string_vie
   if (FindHiddenWord(pattern, text) != HiddenWordFind::None) return true;
   if (!text.ends_with(kBackwardsMark)) return false;
   const std::string_view word = text.substr(0, text.size() - kBackwardsMark.size());
-  return word.size() >= 2 && word.size() <= pattern.letters.size() &&
-         pattern.backwards.Contains(word);
+  return word.size() >= 2 && word.size() <= pattern.letters.size() && pattern.backwards.Contains(word);
 }
 
 }  // namespace kwintel

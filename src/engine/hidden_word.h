@@ -34,7 +34,7 @@ struct HiddenWordPattern {
   std::string letters;        // S: the clue's letters A-Z, in order, nothing else
   LetterPairIndex forwards;   // of S
   LetterPairIndex backwards;  // of S read backwards
-  int minLength = 2;     // word files to read: 2 .. min(|S|, 19), 19 being the "19+" file
+  int minLength = 2;          // word files to read: 2 .. min(|S|, 19), 19 being the "19+" file
   int maxLength = 2;
 };
 

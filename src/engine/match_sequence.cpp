@@ -69,8 +69,7 @@ struct RunStateHash {
   std::size_t operator()(const RunState& s) const {
     std::uint64_t h = (static_cast<std::uint64_t>(s.start) << 20 ^ s.star) * 0x9E3779B97F4A7C15ULL;
     h ^= (static_cast<std::uint64_t>(static_cast<std::uint32_t>(s.amp)) << 40) ^
-         (static_cast<std::uint64_t>(static_cast<std::uint32_t>(s.dollar)) << 20) ^
-         static_cast<std::uint32_t>(s.caret);
+         (static_cast<std::uint64_t>(static_cast<std::uint32_t>(s.dollar)) << 20) ^ static_cast<std::uint32_t>(s.caret);
     return static_cast<std::size_t>(h * 0xBF58476D1CE4E5B9ULL >> 17);
   }
 };

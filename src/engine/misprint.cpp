@@ -94,7 +94,7 @@ bool MatchMisprint(const MisprintPattern& pattern, std::string_view word) {
   std::size_t i = 0;
   int refused = 0;
   for (; i < word.size() && !IsSequenceWordEnd(word[i]); ++i) {
-    if (i == count) return false;  // characters left over
+    if (i == count) return false;                        // characters left over
     const auto c = static_cast<unsigned char>(word[i]);  // 32..127: not a word end
     const std::uint64_t half = pattern.elements[i][c >> 6];
     if (((half >> (c & 63)) & 1) == 0 && ++refused > 1) return false;

@@ -75,8 +75,7 @@ bool MultiWordPattern::ReadsLength(int fileLength) const {
     const int longest = static_cast<int>(letters.size()) - 2;
     return fileLength >= 2 && fileLength <= std::min(longest, kMaxFileLength);
   }
-  return std::any_of(parts.begin(), parts.end(),
-                     [fileLength](int part) { return FileLengthOf(part) == fileLength; });
+  return std::any_of(parts.begin(), parts.end(), [fileLength](int part) { return FileLengthOf(part) == fileLength; });
 }
 
 bool PassesMultiWordNarrowing(const MultiWordPattern& pattern, std::string_view text) {
@@ -87,8 +86,7 @@ bool PassesMultiWordNarrowing(const MultiWordPattern& pattern, std::string_view 
   // A part ends at a blank and at the end of the text; its length must be the next number.
   const auto endPart = [&] {
     if (pattern.parts.empty()) return true;
-    if (part >= pattern.parts.size() ||
-        partLength != static_cast<std::size_t>(pattern.parts[part])) {
+    if (part >= pattern.parts.size() || partLength != static_cast<std::size_t>(pattern.parts[part])) {
       return false;
     }
     ++part;

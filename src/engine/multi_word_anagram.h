@@ -7,10 +7,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <memory>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -88,8 +88,8 @@ class MultiWordIndex {
   static constexpr std::uint32_t kNone = 0xFFFFFFFF;
 
   struct Entry {
-    const char* text;         // its letters, in blocks_
-    std::uint64_t key;        // its letter multiset (radix_)
+    const char* text;   // its letters, in blocks_
+    std::uint64_t key;  // its letter multiset (radix_)
     std::uint32_t length;
     std::uint32_t nextOfKey;  // the next word of the same letters, in place order, or kNone
   };
@@ -99,9 +99,7 @@ class MultiWordIndex {
   };
   class Walk;
 
-  std::string_view TextOf(std::uint32_t id) const {
-    return {entries_[id].text, entries_[id].length};
-  }
+  std::string_view TextOf(std::uint32_t id) const { return {entries_[id].text, entries_[id].length}; }
   // A lasting copy of a word's letters.
   const char* Keep(std::string_view word);
 

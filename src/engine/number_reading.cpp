@@ -26,9 +26,7 @@ constexpr std::int64_t kExponentCap = 1'000'000'000;
 
 }  // namespace
 
-bool IsNumberSpace(char b) {
-  return b == ' ' || b == '\t' || b == '\n' || b == '\v' || b == '\f' || b == '\r';
-}
+bool IsNumberSpace(char b) { return b == ' ' || b == '\t' || b == '\n' || b == '\v' || b == '\f' || b == '\r'; }
 
 int ReadDecimalInteger(std::string_view text, std::size_t pos, std::size_t& end) {
   bool negative = false;
@@ -102,9 +100,9 @@ DecimalNumber ReadDecimalNumber(std::string_view text, std::size_t pos) {
   for (std::int64_t k = 0; k < integerDigits; ++k) {
     unsigned digit = 0;
     if (k < digitCount) {
-      digit = static_cast<unsigned>(
-          (k < intCount ? text[intBegin + static_cast<std::size_t>(k)]
-                        : text[fracBegin + static_cast<std::size_t>(k - intCount)]) - '0');
+      digit = static_cast<unsigned>((k < intCount ? text[intBegin + static_cast<std::size_t>(k)]
+                                                  : text[fracBegin + static_cast<std::size_t>(k - intCount)]) -
+                                    '0');
     } else if (magnitude == 0) {
       break;  // only zeros follow, and they keep a zero value zero
     }
@@ -115,8 +113,7 @@ DecimalNumber ReadDecimalNumber(std::string_view text, std::size_t pos) {
     magnitude = magnitude * 10 + digit;
   }
   result.status = NumberStatus::kValue;
-  result.value = negative ? static_cast<std::int64_t>(0 - magnitude)
-                          : static_cast<std::int64_t>(magnitude);
+  result.value = negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
   return result;
 }
 

@@ -29,8 +29,7 @@ inline bool DecoratedResultLine(SearchType type) {
 // The text of a found word's line: `word` itself when BuildResultLine would leave it as it is (no
 // decoration, capitals shown), else that line built in `buffer`. Spares the copy for most lines;
 // inline, as a search asks at every found word.
-inline std::string_view ResultLineText(SearchType type, std::string_view word, bool upperCase,
-                                       std::string& buffer) {
+inline std::string_view ResultLineText(SearchType type, std::string_view word, bool upperCase, std::string& buffer) {
   if (upperCase && !DecoratedResultLine(type)) return word;
   BuildResultLine(type, word, upperCase, buffer);
   return buffer;

@@ -14,9 +14,7 @@ namespace {
 
 // The byte value minus 64 ('A' is 1, 'Z' is 26, '-' is -19, 'É' is 137), as an unsigned 64-bit
 // number so that products and sums wrap modulo 2^64 instead of overflowing.
-std::uint64_t LetterValue(char c) {
-  return static_cast<std::uint64_t>(static_cast<unsigned char>(c)) - 64u;
-}
+std::uint64_t LetterValue(char c) { return static_cast<std::uint64_t>(static_cast<unsigned char>(c)) - 64u; }
 
 }  // namespace
 

@@ -44,7 +44,8 @@ std::optional<SequenceAutomaton> SequenceAutomaton::Compile(const char* pattern)
     if (runAfter[state]) automaton.runs_[state / 64] |= bit;
     if (state == 0) continue;
     for (int c = 32; c < kCharacters; ++c) {
-      if (sets[state - 1].Has(static_cast<char>(c))) automaton.takes_[static_cast<std::size_t>(c) * words + state / 64] |= bit;
+      if (sets[state - 1].Has(static_cast<char>(c)))
+        automaton.takes_[static_cast<std::size_t>(c) * words + state / 64] |= bit;
     }
   }
   return automaton;

@@ -30,9 +30,9 @@ class SequenceAutomaton {
   // the characters read so far". A character c moves state i - 1 to i when element i accepts c,
   // and keeps every state that a '*' follows.
   int elements_ = 0;
-  int vectorWords_ = 1;              // 64-bit words per state vector
-  std::vector<std::uint64_t> takes_; // [c * vectorWords_ + k]: bit i when element i accepts c
-  std::vector<std::uint64_t> runs_;  // [k]: the states a '*' follows
+  int vectorWords_ = 1;               // 64-bit words per state vector
+  std::vector<std::uint64_t> takes_;  // [c * vectorWords_ + k]: bit i when element i accepts c
+  std::vector<std::uint64_t> runs_;   // [k]: the states a '*' follows
 };
 
 }  // namespace kwintel

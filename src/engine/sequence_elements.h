@@ -44,8 +44,7 @@ struct SequenceCharacterSet {
 
 inline constexpr SequenceCharacterSet kSequenceVowels = SequenceCharacterSet::Of("AEIOU");
 // Y is neither vowel nor consonant.
-inline constexpr SequenceCharacterSet kSequenceConsonants =
-    SequenceCharacterSet::Of("BCDFGHJKLMNPQRSTVWXZ");
+inline constexpr SequenceCharacterSet kSequenceConsonants = SequenceCharacterSet::Of("BCDFGHJKLMNPQRSTVWXZ");
 
 // The pattern position just past the class that opens at `p` ('[' or '{'); a class left open
 // (which prepared patterns never have) ends at the pattern's end.

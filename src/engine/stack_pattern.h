@@ -7,8 +7,7 @@
 namespace kwintel {
 
 struct StackPattern {
-  explicit StackPattern(const char* pattern)
-      : set(pattern), runLength(set.Last() < 0 ? 0 : set.Last() - '0') {}
+  explicit StackPattern(const char* pattern) : set(pattern), runLength(set.Last() < 0 ? 0 : set.Last() - '0') {}
   ByteSet set;
   long runLength;  // at most 0: any word matches
 };

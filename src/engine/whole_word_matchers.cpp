@@ -30,7 +30,8 @@ bool HasWholeWordMatchers() {
 namespace {
 
 // The first min(length, 32) bytes of a word, zeros after them.
-__attribute__((target("avx2,popcnt"), always_inline)) inline __m256i LoadWordBytes32(const char* word, std::size_t length) {
+__attribute__((target("avx2,popcnt"), always_inline)) inline __m256i LoadWordBytes32(const char* word,
+                                                                                     std::size_t length) {
   if (length >= 32) return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(word));
   const __m128i high = length > 16 ? LoadWordBytes16(word + 16, length - 16) : _mm_setzero_si128();
   return _mm256_set_m128i(high, LoadWordBytes16(word, length));
@@ -49,11 +50,10 @@ __attribute__((target("avx2,popcnt"))) std::uint32_t Members(__m256i w, const Ni
   const __m256i column = _mm256_and_si256(_mm256_srli_epi16(w, 4), _mm256_set1_epi8(0x07));
   const __m256i lowRows = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(set.low)));
   const __m256i highRows = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(set.high)));
-  const __m256i columnBits = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 16,
-                                              32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0);
+  const __m256i columnBits = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 16, 32,
+                                              64, -128, 0, 0, 0, 0, 0, 0, 0, 0);
   // The sign bit of a byte (128 and above) picks the high table.
-  const __m256i rows =
-      _mm256_blendv_epi8(_mm256_shuffle_epi8(lowRows, row), _mm256_shuffle_epi8(highRows, row), w);
+  const __m256i rows = _mm256_blendv_epi8(_mm256_shuffle_epi8(lowRows, row), _mm256_shuffle_epi8(highRows, row), w);
   const __m256i bit = _mm256_shuffle_epi8(columnBits, column);
   return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(_mm256_and_si256(rows, bit), bit)));
 }
@@ -85,14 +85,13 @@ __attribute__((target("avx2,popcnt"))) __m256i CountsOfEachByte(__m256i w, const
       counts = _mm256_sub_epi8(_mm256_sub_epi8(counts, first), second);
       pick = _mm256_add_epi8(pick, two);
     }
-    return _mm256_zextsi128_si256(
-        _mm_add_epi8(_mm256_castsi256_si128(counts), _mm256_extracti128_si256(counts, 1)));
+    return _mm256_zextsi128_si256(_mm_add_epi8(_mm256_castsi256_si128(counts), _mm256_extracti128_si256(counts, 1)));
   }
   // Four copies of eight bytes; copy k takes the bytes from k * quarter on.
   const __m256i copies = _mm256_broadcastq_epi64(_mm256_castsi256_si128(w));
   const int quarter = (counted + 3) / 4;
-  __m256i pick = _mm256_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 3, 3,
-                                  3, 3, 3, 3, 3, 3);
+  __m256i pick =
+      _mm256_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3);
   if (quarter == 2) pick = _mm256_add_epi8(pick, pick);
   for (int step = 0; step < quarter; ++step) {
     counts = _mm256_sub_epi8(counts, _mm256_cmpeq_epi8(copies, _mm256_shuffle_epi8(copies, pick)));
@@ -114,8 +113,8 @@ __attribute__((target("avx2,popcnt"))) int EnoughBytesOfEachCountWhole(const cha
   const int counted = ends == 0 ? 32 : __builtin_ctz(ends);
   // In place of every byte that does not count: a byte of 128 or above, different at each place,
   // which equals no counted byte.
-  const __m256i places = _mm256_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
-                                          20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31);
+  const __m256i places = _mm256_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+                                          22, 23, 24, 25, 26, 27, 28, 29, 30, 31);
   const __m256i fillers = _mm256_or_si256(places, _mm256_set1_epi8(static_cast<char>(0x80)));
   const __m256i keep = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(counted)), places);
   w = _mm256_blendv_epi8(fillers, w, keep);
@@ -126,13 +125,12 @@ __attribute__((target("avx2,popcnt"))) int EnoughBytesOfEachCountWhole(const cha
   const unsigned countedPlaces = counted == 32 ? ~0u : (1u << counted) - 1;
   for (int v = 1; v <= pattern.highestDigit; ++v) {
     if (pattern.unusedDigits[v] == 0) continue;
-    const auto withCount = static_cast<unsigned>(
-        _mm256_movemask_epi8(_mm256_cmpeq_epi8(counts, _mm256_set1_epi8(static_cast<char>(v)))));
+    const auto withCount =
+        static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(counts, _mm256_set1_epi8(static_cast<char>(v)))));
     if (__builtin_popcount(withCount & countedPlaces) < v * pattern.unusedDigits[v]) return 0;
   }
   return 1;
 }
-
 
 __attribute__((target("avx2,popcnt"))) int LongestRunReachesWhole(const char* word, std::size_t length,
                                                                   const NibbleByteSet& set, long runLength) {
@@ -153,7 +151,6 @@ bool HasWholeWordMatchers() { return false; }
 int EnoughBytesOfEachCountWhole(const char*, std::size_t, const FrequencyPattern&) { return -1; }
 
 int LongestRunReachesWhole(const char*, std::size_t, const NibbleByteSet&, long) { return -1; }
-
 
 #endif
 

@@ -29,8 +29,7 @@ std::optional<std::uint64_t> ParseCount(std::string_view digits) {
 }
 
 std::uint64_t SaturatingSum(std::uint64_t a, std::uint64_t b) {
-  return a > std::numeric_limits<std::uint64_t>::max() - b ? std::numeric_limits<std::uint64_t>::max()
-                                                           : a + b;
+  return a > std::numeric_limits<std::uint64_t>::max() - b ? std::numeric_limits<std::uint64_t>::max() : a + b;
 }
 
 // Reads the whole of an open regular file of `size` bytes (more or fewer if it changes meanwhile).

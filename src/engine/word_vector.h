@@ -26,7 +26,6 @@ inline std::uint64_t LoadUpTo8Bytes(const char* text, std::size_t n) {
   return n == 1 ? static_cast<unsigned char>(text[0]) : 0;
 }
 
-
 // The first min(length, 16) bytes at `text` in their places, zeros after them. Scalar loads of
 // fixed size: a copy of variable size would go through memory and stall the vector load.
 inline __m128i LoadWordBytes16(const char* text, std::size_t length) {

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "ports/result_list.h"
 #include "ports/font_description.h"
+#include "ports/result_list.h"
 
 namespace kwintel {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "ports/print_surface.h"
 #include "ports/font_description.h"
+#include "ports/print_surface.h"
 
 namespace kwintel {
 

@@ -14,14 +14,11 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
 
   // The integer under section/key, or defaultValue when the key is absent or holds no integer.
-  virtual long long ReadInt(std::string_view section, std::string_view key,
-                            long long defaultValue) = 0;
+  virtual long long ReadInt(std::string_view section, std::string_view key, long long defaultValue) = 0;
   virtual void WriteInt(std::string_view section, std::string_view key, long long value) = 0;
   // The text under section/key, or defaultValue when the key is absent.
-  virtual std::string ReadString(std::string_view section, std::string_view key,
-                                 std::string_view defaultValue) = 0;
-  virtual void WriteString(std::string_view section, std::string_view key,
-                           std::string_view value) = 0;
+  virtual std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) = 0;
+  virtual void WriteString(std::string_view section, std::string_view key, std::string_view value) = 0;
 };
 
 // The decimal integer that text holds in full (blanks around it and a sign allowed), or nothing.

@@ -7,8 +7,7 @@ namespace kwintel {
 DialogUnits::DialogUnits(const QFont& dialogFont) {
   const QFontMetrics metrics(dialogFont);
   // The average width over the 52 letters, rounded; the measure the dialog units were made for.
-  const int letters = metrics.horizontalAdvance(
-      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   averageCharWidth_ = qMax(1, (letters / 26 + 1) / 2);
   lineHeight_ = qMax(1, metrics.height());
 }

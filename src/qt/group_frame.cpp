@@ -27,8 +27,7 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
   const int margin = metrics.averageCharWidth() / 2;
   const QRect titleRect(metrics.averageCharWidth(), 0, metrics.horizontalAdvance(title_) + 2 * margin, titleHeight);
   painter.fillRect(titleRect, palette().window());
-  style()->drawItemText(&painter, titleRect, Qt::AlignCenter, palette(), isEnabled(), title_,
-                        QPalette::WindowText);
+  style()->drawItemText(&painter, titleRect, Qt::AlignCenter, palette(), isEnabled(), title_, QPalette::WindowText);
 }
 
 }  // namespace kwintel

@@ -21,15 +21,13 @@ HelpWindow::HelpWindow(const QString& executableFolder, QWidget* parent)
 }
 
 void HelpWindow::ShowContents() {
-  const std::string found =
-      FindRuntimeFile(kHelpDocumentName, QFile::encodeName(executableFolder_).toStdString());
+  const std::string found = FindRuntimeFile(kHelpDocumentName, QFile::encodeName(executableFolder_).toStdString());
   if (found.empty()) {
-    browser_->setHtml(
-        QStringLiteral("<h2>Hulp niet gevonden</h2>"
-                       "<p>Het hulpbestand <b>%1</b> staat niet in de huidige map (%2) en ook niet "
-                       "naast het programma (%3).</p>")
-            .arg(QLatin1String(kHelpDocumentName), QDir::currentPath().toHtmlEscaped(),
-                 QDir::toNativeSeparators(executableFolder_).toHtmlEscaped()));
+    browser_->setHtml(QStringLiteral("<h2>Hulp niet gevonden</h2>"
+                                     "<p>Het hulpbestand <b>%1</b> staat niet in de huidige map (%2) en ook niet "
+                                     "naast het programma (%3).</p>")
+                          .arg(QLatin1String(kHelpDocumentName), QDir::currentPath().toHtmlEscaped(),
+                               QDir::toNativeSeparators(executableFolder_).toHtmlEscaped()));
   } else {
     const QUrl url = QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(found)));
     if (browser_->source() == url) {

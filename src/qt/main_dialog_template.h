@@ -16,18 +16,18 @@ inline constexpr int kDialogWidthUnits = 477;
 inline constexpr int kDialogHeightUnits = 323;
 
 enum class ControlKind {
-  PatternBox,      // editable combo box with the pattern history
-  Radio,           // push-like radio; its group follows from its id
-  LengthToggle,    // push-like check box
-  ToggleButton,    // push-like check box of its own
-  CheckBox,        // ordinary check box
+  PatternBox,    // editable combo box with the pattern history
+  Radio,         // push-like radio; its group follows from its id
+  LengthToggle,  // push-like check box
+  ToggleButton,  // push-like check box of its own
+  CheckBox,      // ordinary check box
   PushButton,
-  DefaultButton,   // the push button Enter runs
-  NoTabButton,     // push button that Tab passes over
+  DefaultButton,  // the push button Enter runs
+  NoTabButton,    // push button that Tab passes over
   HiddenButton,
   ResultList,
   ProgressBar,
-  FilterEdit,      // single-line edit, typed letters become capitals
+  FilterEdit,  // single-line edit, typed letters become capitals
   HiddenEdit,
   Label,
   GroupBox,

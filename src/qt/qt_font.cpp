@@ -6,9 +6,8 @@
 namespace kwintel {
 
 QFont QFontFromDescription(const FontDescription& description) {
-  QFont font = description.family == kSystemFixedFamily
-                   ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
-                   : QFont(QString::fromStdString(description.family));
+  QFont font = description.family == kSystemFixedFamily ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                                                        : QFont(QString::fromStdString(description.family));
   font.setPixelSize(qMax(1, description.pixelHeight));
   // Qt's weights use the same 100-900 scale.
   font.setWeight(static_cast<QFont::Weight>(qBound(1, description.weight, 1000)));

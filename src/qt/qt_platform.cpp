@@ -10,10 +10,10 @@
 
 #include <ctime>
 
-#include "qt/qt_print_surface.h"
 #include "qt/cp1252_qstring.h"
 #include "qt/help_window.h"
 #include "qt/qt_font.h"
+#include "qt/qt_print_surface.h"
 
 namespace kwintel {
 namespace {

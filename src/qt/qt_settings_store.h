@@ -17,13 +17,10 @@ class QtSettingsStore : public SettingsStore {
   // ~/.config when that is not set.
   static QString ProfilePath(const QString& programName);
 
-  long long ReadInt(std::string_view section, std::string_view key,
-                    long long defaultValue) override;
+  long long ReadInt(std::string_view section, std::string_view key, long long defaultValue) override;
   void WriteInt(std::string_view section, std::string_view key, long long value) override;
-  std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view defaultValue) override;
-  void WriteString(std::string_view section, std::string_view key,
-                   std::string_view value) override;
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) override;
+  void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
 
  private:
   QSettings settings_;

@@ -4,8 +4,8 @@
 
 #include <QListView>
 
-#include "qt/result_list_model.h"
 #include "ports/result_list.h"
+#include "qt/result_list_model.h"
 
 namespace kwintel {
 

@@ -8,8 +8,8 @@
 #include <QStringDecoder>
 
 #include "qt/dialog_units.h"
-#include "text/text_encoding.h"
 #include "qt/light_bulb_picture.h"
+#include "text/text_encoding.h"
 #include "tips/tip_of_day.h"
 #include "tips/tip_strings.h"
 
@@ -28,8 +28,8 @@ QString TipForDisplay(const std::string& bytes) {
 }  // namespace
 
 CTipOfDayDlg::CTipOfDayDlg(TipOfDay& tip, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
       tip_(tip),
       bulb_(LightBulbPicture()) {
   setWindowTitle(QString::fromUtf8(kTipDialogCaption));
@@ -95,12 +95,10 @@ void CTipOfDayDlg::paintEvent(QPaintEvent* event) {
   const QRect panel = panel_->geometry();
   painter.fillRect(panel, Qt::white);
   painter.drawImage(panel.topLeft(), bulb_);
-  const QRect band(panel.left() + bulb_.width(), panel.top(), panel.width() - bulb_.width(),
-                   bulb_.height());
+  const QRect band(panel.left() + bulb_.width(), panel.top(), panel.width() - bulb_.width(), bulb_.height());
   painter.setFont(font());
   painter.setPen(Qt::black);
-  painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   QString::fromUtf8(kTipHeading));
+  painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, QString::fromUtf8(kTipHeading));
 }
 
 void CTipOfDayDlg::NextTip() {

@@ -5,11 +5,11 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#include "qt/message_box_tip_messages.h"
 #include "qt/qt_settings_store.h"
+#include "qt/tip_of_day_dlg.h"
 #include "qt/word_search_dlg.h"
 #include "shell/runtime_file.h"
-#include "qt/message_box_tip_messages.h"
-#include "qt/tip_of_day_dlg.h"
 #include "tips/startup_tip.h"
 #include "tips/tip_strings.h"
 
@@ -18,9 +18,7 @@ namespace kwintel {
 namespace {
 
 // The executable's file name without its extension; it names the profile.
-QString ProgramName() {
-  return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
+QString ProgramName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
 
 }  // namespace
 
@@ -46,8 +44,7 @@ void CWordSearchApp::StartupTip() {
   QtSettingsStore profile(QtSettingsStore::ProfilePath(ProgramName()));
   MessageBoxTipMessages messages;
   // applicationDirPath is the folder of the real executable, so a link in bin finds the file too.
-  const std::string executableFolder =
-      QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + '/';
+  const std::string executableFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString() + '/';
   const std::string tipsPath = FindRuntimeFile(kTipsFileName, executableFolder);
   kwintel::StartupTip(arguments_, profile, messages, tipsPath, [](TipOfDay& tip) {
     CTipOfDayDlg dialog(tip);

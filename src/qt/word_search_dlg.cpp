@@ -21,8 +21,6 @@
 #include <algorithm>
 
 #include "kwintel_version.h"
-#include "qt/result_list_box.h"
-#include "shell/command_table.h"
 #include "ports/control_ids.h"
 #include "qt/cp1252_qstring.h"
 #include "qt/dialog_units.h"
@@ -30,7 +28,9 @@
 #include "qt/main_dialog_template.h"
 #include "qt/pressable_button.h"
 #include "qt/qt_font.h"
+#include "qt/result_list_box.h"
 #include "qt/typed_capitals_validator.h"
+#include "shell/command_table.h"
 
 // The icon lives in a static library, whose resource initialiser the linker would drop unless
 // something calls it; Q_INIT_RESOURCE must be used outside any namespace.
@@ -98,7 +98,7 @@ void CWordSearchDlg::BuildControls(const DialogUnits& units) {
         patternBox_ = new QComboBox(this);
         patternBox_->setEditable(true);
         patternBox_->setInsertPolicy(QComboBox::NoInsert);  // only HistoryAdd fills the history
-        patternBox_->setCompleter(nullptr);  // typing must not turn «ROOS» into «ROOST»
+        patternBox_->setCompleter(nullptr);                 // typing must not turn «ROOS» into «ROOST»
         patternBox_->setValidator(new TypedCapitalsValidator(patternBox_));
         patternBox_->setMaxVisibleItems(8);
         widget = patternBox_;
@@ -122,8 +122,8 @@ void CWordSearchDlg::BuildControls(const DialogUnits& units) {
             const int length = 2 + column * 6 + row;
             const QString caption = length == 19 ? QStringLiteral("19+") : QString::number(length);
             auto* toggle = MakeToggle(caption, this);
-            toggle->setGeometry(units.Rect(kLengthColumnX[column], kLengthRowY[row],
-                                           kLengthColumnWidth[column], kLengthToggleHeight));
+            toggle->setGeometry(
+                units.Rect(kLengthColumnX[column], kLengthRowY[row], kLengthColumnWidth[column], kLengthToggleHeight));
             controls_[ids::LengthToggleId(length)] = toggle;
           }
         }
@@ -188,10 +188,7 @@ void CWordSearchDlg::BuildControls(const DialogUnits& units) {
         continue;
       }
       case ControlKind::VersionLine: {
-        auto* label = new QLabel(
-            QStringLiteral("Kwintel versie %1")
-                .arg(QLatin1String(KWINTEL_VERSION)),
-            this);
+        auto* label = new QLabel(QStringLiteral("Kwintel versie %1").arg(QLatin1String(KWINTEL_VERSION)), this);
         label->setEnabled(false);
         place(label, c);
         continue;

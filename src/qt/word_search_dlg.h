@@ -9,11 +9,11 @@
 #include <map>
 #include <optional>
 
-#include "shell/main_dialog.h"
 #include "ports/main_dialog_view.h"
-#include "shell/pattern_history.h"
 #include "qt/platform_switch.h"
 #include "qt/qt_platform.h"
+#include "shell/main_dialog.h"
+#include "shell/pattern_history.h"
 
 class QButtonGroup;
 class QComboBox;

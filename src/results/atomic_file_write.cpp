@@ -65,8 +65,8 @@ int WriteInPlace(const std::string& path, std::string_view content) {
 int CreateTempFile(const std::string& target, int mode, std::string& tempPath) {
   const std::string folder = FolderOf(target);
   const std::string base = target.substr(folder.size(), kMaxBaseInTempName);
-  unsigned long salt = static_cast<unsigned long>(getpid()) * 2654435761UL ^
-                       static_cast<unsigned long>(std::time(nullptr));
+  unsigned long salt =
+      static_cast<unsigned long>(getpid()) * 2654435761UL ^ static_cast<unsigned long>(std::time(nullptr));
   for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
     salt = salt * 6364136223846793005UL + 1442695040888963407UL;
     tempPath = folder + "." + base + "." + std::to_string(salt % 1000000000UL) + ".tmp";

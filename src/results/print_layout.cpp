@@ -19,9 +19,8 @@ std::string FormatPageHeader(std::string_view prefixShown, const std::tm& time, 
   static constexpr const char* kFormat = "ZARVO Uit %.*s op %d-%d-%d %2d:%02d:%02d, pagina %d";
   const int prefixLength = static_cast<int>(prefixShown.size());
   const auto format = [&](char* out, size_t size) {
-    return std::snprintf(out, size, kFormat, prefixLength, prefixShown.data(), time.tm_mday,
-                         time.tm_mon + 1, time.tm_year + 1900, time.tm_hour, time.tm_min,
-                         time.tm_sec, page);
+    return std::snprintf(out, size, kFormat, prefixLength, prefixShown.data(), time.tm_mday, time.tm_mon + 1,
+                         time.tm_year + 1900, time.tm_hour, time.tm_min, time.tm_sec, page);
   };
   const int length = format(nullptr, 0);
   if (length <= 0) return {};

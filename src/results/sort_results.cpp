@@ -2,8 +2,8 @@
 #include <cstring>
 #include <utility>
 
-#include "results/sort_results.h"
 #include "results/result_state.h"
+#include "results/sort_results.h"
 
 namespace kwintel {
 namespace {
@@ -58,13 +58,11 @@ void SortRange(std::vector<std::string>& lines, int first, int last, Before befo
 }  // namespace
 
 void SortAscending(std::vector<std::string>& lines, int first, int last) {
-  SortRange(lines, first, last,
-            [](const std::string& a, const std::string& b) { return CompareBytes(a, b) < 0; });
+  SortRange(lines, first, last, [](const std::string& a, const std::string& b) { return CompareBytes(a, b) < 0; });
 }
 
 void SortDescending(std::vector<std::string>& lines, int first, int last) {
-  SortRange(lines, first, last,
-            [](const std::string& a, const std::string& b) { return CompareBytes(a, b) > 0; });
+  SortRange(lines, first, last, [](const std::string& a, const std::string& b) { return CompareBytes(a, b) > 0; });
 }
 
 void SortResultLines(ResultList& list) {

@@ -30,8 +30,7 @@ std::string WriteErrorReason(int errorNumber) {
 }
 
 std::string ResultWriteErrorText(const std::string& path, int errorNumber) {
-  return "Kan resultaat niet schrijven naar " + FileNameForDisplay(path) + ": " +
-         WriteErrorReason(errorNumber);
+  return "Kan resultaat niet schrijven naar " + FileNameForDisplay(path) + ": " + WriteErrorReason(errorNumber);
 }
 
 }  // namespace kwintel

@@ -1,8 +1,8 @@
 #include "shell/main_dialog.h"
 
+#include "ports/control_ids.h"
 #include "shell/auxiliary_commands.h"
 #include "shell/common_words.h"
-#include "ports/control_ids.h"
 #include "shell/form.h"
 #include "shell/word_file_sources.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "text/line_store.h"
 #include "ports/main_dialog_view.h"
 #include "ports/platform.h"
+#include "text/line_store.h"
 
 namespace kwintel {
 
@@ -22,14 +22,14 @@ struct MainDialog {
   Platform& platform;
 
   // Members, in declaration order.
-  LineStore resultBackup;                 // result lines of the last search over word files
-  int withLength = 0;                     // mirrors "Met lengte"
-  int ijOneLetter = 1;                    // mirrors "IJ één letter"
-  std::string pattern;                    // text of the pattern box (Windows-1252)
-  int searchTypeIndex = -1;               // position of the checked search-type radio, -1 none
-  int maxResultsIndex = -1;               // position of the checked max-results radio, -1 none
-  std::string mustNotContain;             // "Zonder:"
-  std::string mustContain;                // "Met:"
+  LineStore resultBackup;      // result lines of the last search over word files
+  int withLength = 0;          // mirrors "Met lengte"
+  int ijOneLetter = 1;         // mirrors "IJ één letter"
+  std::string pattern;         // text of the pattern box (Windows-1252)
+  int searchTypeIndex = -1;    // position of the checked search-type radio, -1 none
+  int maxResultsIndex = -1;    // position of the checked max-results radio, -1 none
+  std::string mustNotContain;  // "Zonder:"
+  std::string mustContain;     // "Met:"
 
   // How many searches or narrowings are running (nested through the pump). While one runs, the
   // commands that would start another or change the word source are ignored.

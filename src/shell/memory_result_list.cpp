@@ -7,9 +7,7 @@ std::string MemoryResultList::Text(int index) const {
   return std::string(lines_[static_cast<size_t>(index)]);
 }
 
-void MemoryResultList::Append(std::string_view line) {
-  lines_.push_back(line);
-}
+void MemoryResultList::Append(std::string_view line) { lines_.push_back(line); }
 
 void MemoryResultList::AppendKept(std::string_view line, LineStore& backup) {
   lines_.push_back(line);

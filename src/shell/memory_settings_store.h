@@ -14,13 +14,10 @@ namespace kwintel {
 
 class MemorySettingsStore : public SettingsStore {
  public:
-  long long ReadInt(std::string_view section, std::string_view key,
-                    long long defaultValue) override;
+  long long ReadInt(std::string_view section, std::string_view key, long long defaultValue) override;
   void WriteInt(std::string_view section, std::string_view key, long long value) override;
-  std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view defaultValue) override;
-  void WriteString(std::string_view section, std::string_view key,
-                   std::string_view value) override;
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) override;
+  void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
 
   // The stored text of section/key, or nothing when it was never written.
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;

@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "engine/compiled_pattern.h"
-#include "engine/word_counts.h"
-#include "results/common_ranking.h"
 #include "engine/prepare_search_pattern.h"
+#include "engine/word_counts.h"
 #include "engine/word_file.h"
 #include "engine/word_file_lookup.h"
+#include "results/common_ranking.h"
 #include "results/result_state.h"
 #include "shell/common_words.h"
 #include "shell/form.h"

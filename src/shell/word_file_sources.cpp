@@ -16,10 +16,8 @@
 namespace kwintel {
 
 std::string wordFilePrefix;
-std::array<WordSourceSlot, 4> sourceSlots = {{{"Woorden(1)", ""},
-                                              {"Woorden(2)", ""},
-                                              {"Woorden(3)", ""},
-                                              {"Woorden(4)", ""}}};
+std::array<WordSourceSlot, 4> sourceSlots = {
+    {{"Woorden(1)", ""}, {"Woorden(2)", ""}, {"Woorden(3)", ""}, {"Woorden(4)", ""}}};
 
 namespace {
 
@@ -36,8 +34,7 @@ std::string AsciiFolded(std::string_view name) {
 // ties), so that the outcome never depends on the order the file system lists them in.
 std::vector<std::string> SortedEntries(const std::string& folder) {
   std::vector<std::string> names;
-  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()),
-                                          ::closedir);
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()), ::closedir);
   if (!dir) return names;
   while (const dirent* entry = ::readdir(dir.get())) {
     names.emplace_back(entry->d_name);
@@ -59,18 +56,15 @@ bool MatchesLength(std::string_view name, int length) {
 }
 
 bool IsFolder(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 void ShowPathTooLong(MainDialog& dialog, const std::string& path) {
-  dialog.view.ShowMessage("Pad te lang: " + FileNameForDisplay(path), "Fout",
-                          MessageIcon::Exclamation);
+  dialog.view.ShowMessage("Pad te lang: " + FileNameForDisplay(path), "Fout", MessageIcon::Exclamation);
 }
 
-void ShowSourceInTitle(MainDialog& dialog) {
-  dialog.view.SetTitle(kTitlePrefix + FileNameForDisplay(wordFilePrefix));
-}
+void ShowSourceInTitle(MainDialog& dialog) { dialog.view.SetTitle(kTitlePrefix + FileNameForDisplay(wordFilePrefix)); }
 
 }  // namespace
 
@@ -131,8 +125,8 @@ void ChooseWordFile(MainDialog& dialog) {
   // short to hold them as well (the prefix then ends inside the folder's name). A name without a
   // dot, or a path with no room before its dot, has nothing to cut.
   if (dot == std::string::npos || dot < nameStart || dot < 2) {
-    dialog.view.ShowMessage("Geen woordbestand: " + FileNameForDisplay(path.substr(nameStart)),
-                            "Fout", MessageIcon::Exclamation);
+    dialog.view.ShowMessage("Geen woordbestand: " + FileNameForDisplay(path.substr(nameStart)), "Fout",
+                            MessageIcon::Exclamation);
     return;
   }
   const std::string prefix = path.substr(0, dot - 2);

@@ -15,8 +15,7 @@ namespace kwintel {
 // object, runs showModal on it only when showAtStart is on, and destroys it before returning.
 // Since making the object reads a tip and destroying it saves the position after that tip, every
 // start that is not suppressed moves the kept position on by one tip, shown or not.
-void StartupTip(const std::vector<std::string>& arguments, SettingsStore& profile,
-                TipMessages& messages, const std::string& tipsPath,
-                const std::function<void(TipOfDay&)>& showModal);
+void StartupTip(const std::vector<std::string>& arguments, SettingsStore& profile, TipMessages& messages,
+                const std::string& tipsPath, const std::function<void(TipOfDay&)>& showModal);
 
 }  // namespace kwintel

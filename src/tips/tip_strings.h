@@ -4,10 +4,9 @@
 namespace kwintel {
 
 inline constexpr const char* kTipDialogCaption = "Tip van de dag";
-inline constexpr const char* kTipHeading = "Wist u dat...";                       // string 108
-inline constexpr const char* kTipsFileMissing =
-    "Tips file does not exist in the prescribed directory";                     // string 109
-inline constexpr const char* kTipsFileTrouble = "Trouble reading the tips file";  // string 110
+inline constexpr const char* kTipHeading = "Wist u dat...";                                              // string 108
+inline constexpr const char* kTipsFileMissing = "Tips file does not exist in the prescribed directory";  // string 109
+inline constexpr const char* kTipsFileTrouble = "Trouble reading the tips file";                         // string 110
 
 inline constexpr const char* kTipsFileName = "tips.txt";
 

@@ -16,8 +16,8 @@ std::string CalendarTimeText(const std::tm& time) {
   const char* weekday = (time.tm_wday >= 0 && time.tm_wday < 7) ? kWeekdays[time.tm_wday] : "???";
   const char* month = (time.tm_mon >= 0 && time.tm_mon < 12) ? kMonths[time.tm_mon] : "???";
   char text[64];
-  std::snprintf(text, sizeof text, "%s %s%3d %.2d:%.2d:%.2d %d", weekday, month, time.tm_mday,
-                time.tm_hour, time.tm_min, time.tm_sec, time.tm_year + 1900);
+  std::snprintf(text, sizeof text, "%s %s%3d %.2d:%.2d:%.2d %d", weekday, month, time.tm_mday, time.tm_hour,
+                time.tm_min, time.tm_sec, time.tm_year + 1900);
   return text;
 }
 

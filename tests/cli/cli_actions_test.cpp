@@ -33,8 +33,7 @@ TEST_F(CliActionsTest, SortCyclesAndStartsAgainAfterANarrowing) {
       {{"...", "--sort", "--sort"}, "ZEE\nBAK\nAAP\nTotaal: 3\n"},
       {{"...", "--sort", "--sort", "--sort"}, "ZEE\nBAK\nAAP\nTotaal: 3\n"},  // KAB PAA EEZ
       {{"...", "--sort", "--sort", "--sort", "--sort"}, "AAP\nBAK\nZEE\nTotaal: 3\n"},
-      {{"...", "--sort", "--narrow", "Volgorde:...", "--sort"},
-       "AAP\nBAK\nZEE\nDoorzoeken gevonden: 3.\n"},
+      {{"...", "--sort", "--narrow", "Volgorde:...", "--sort"}, "AAP\nBAK\nZEE\nDoorzoeken gevonden: 3.\n"},
       // Restore does not restart the cycle: the second sort is descending.
       {{"...", "--sort", "--restore", "--sort"}, "ZEE\nBAK\nAAP\n3 regels hersteld\n"},
       {{"...", "--sort", "--sort", "--restore"}, "BAK\nAAP\nZEE\n3 regels hersteld\n"},
@@ -60,7 +59,7 @@ TEST_F(CliActionsTest, OutputFileGetsTheResultLinesInUtf8) {
   const std::string file = folder_.Path() + "lijst";
   const ProcessResult run = Run({"* 4", "-o", folder_.Path() + "eerst.txt", "-o", file});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(folder_.Read("lijst"), "CAF\xC3\x89\nROOS\nKOOS\n");  // no suffix, no summary
+  EXPECT_EQ(folder_.Read("lijst"), "CAF\xC3\x89\nROOS\nKOOS\n");        // no suffix, no summary
   EXPECT_FALSE(std::filesystem::exists(folder_.Path() + "eerst.txt"));  // the last -o counts
   EXPECT_EQ(run.out, "CAF\xC3\x89\nROOS\nKOOS\nTotaal: 3\n");
 
@@ -74,9 +73,7 @@ TEST_F(CliActionsTest, UnwritableOutputIsAnErrorAndKeepsTheOldFile) {
   const ProcessResult missing = Run({"...", "-o", folder_.Path() + "geen-map/lijst.txt"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.out, "");
-  EXPECT_EQ(missing.err.rfind("Fout: Kan resultaat niet schrijven naar " + folder_.Path() +
-                                  "geen-map/lijst.txt: ",
-                              0),
+  EXPECT_EQ(missing.err.rfind("Fout: Kan resultaat niet schrijven naar " + folder_.Path() + "geen-map/lijst.txt: ", 0),
             0u)
       << missing.err;
 
@@ -116,8 +113,8 @@ TEST(CliStreamingTest, ASearchAloneListsWhatAKeptListLists) {
 }
 
 TEST_F(CliActionsTest, AFullStandardOutputIsAnErrorWithOrWithoutAKeptList) {
-  for (const std::vector<std::string>& arguments : {std::vector<std::string>{"..."},
-                                                     std::vector<std::string>{"...", "--sort"}}) {
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"..."}, std::vector<std::string>{"...", "--sort"}}) {
     ProcessSetup full;
     full.stdoutPath = "/dev/full";
     const ProcessResult run = Run(arguments, full);
@@ -127,8 +124,7 @@ TEST_F(CliActionsTest, AFullStandardOutputIsAnErrorWithOrWithoutAKeptList) {
 }
 
 TEST_F(CliActionsTest, NothingIsWrittenWhenAStepStops) {
-  const ProcessResult run =
-      Run({"...", "--narrow", "Frequentie:1", "-o", folder_.Path() + "lijst.txt"});
+  const ProcessResult run = Run({"...", "--narrow", "Frequentie:1", "-o", folder_.Path() + "lijst.txt"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "Patroon fout: 1\n");
   EXPECT_FALSE(std::filesystem::exists(folder_.Path() + "lijst.txt"));
@@ -136,8 +132,7 @@ TEST_F(CliActionsTest, NothingIsWrittenWhenAStepStops) {
 
 TEST(CliChainTest, SubsetNarrowedToLinesEndingInTSortedDescending) {
   KWINTEL_NEED_OPENTAAL();
-  const ProcessResult run =
-      RunProcess({"-t", "Subset", "KAARTEN", "--narrow", "Volgorde:*T", "--sort", "--sort"});
+  const ProcessResult run = RunProcess({"-t", "Subset", "KAARTEN", "--narrow", "Volgorde:*T", "--sort", "--sort"});
   ASSERT_EQ(run.status, 0) << run.err;
   std::vector<std::string> lines = run.Lines();
   ASSERT_GE(lines.size(), 3u);

@@ -8,9 +8,7 @@
 namespace kwintel::cli {
 namespace {
 
-std::variant<CliOptions, UsageError> Parse(std::vector<std::string> arguments) {
-  return ParseCliOptions(arguments);
-}
+std::variant<CliOptions, UsageError> Parse(std::vector<std::string> arguments) { return ParseCliOptions(arguments); }
 
 CliOptions Accepted(std::vector<std::string> arguments) {
   auto parsed = Parse(arguments);
@@ -36,8 +34,7 @@ TEST(CliOptionsTest, DefaultsAreTheDialogsStart) {
 
 TEST(CliOptionsTest, EverySpellingOfAValue) {
   for (const auto& arguments : std::vector<std::vector<std::string>>{
-           {"-m", "500", "X"}, {"-m500", "X"}, {"--max", "500", "X"}, {"--max=500", "X"},
-           {"X", "-m", "500"}}) {
+           {"-m", "500", "X"}, {"-m500", "X"}, {"--max", "500", "X"}, {"--max=500", "X"}, {"X", "-m", "500"}}) {
     EXPECT_EQ(Accepted(arguments).maxResults, 500) << arguments[0];
   }
   EXPECT_EQ(Accepted({"-w", "/data/wl", "X"}).wordsPrefix, "/data/wl");
@@ -45,11 +42,20 @@ TEST(CliOptionsTest, EverySpellingOfAValue) {
 }
 
 TEST(CliOptionsTest, TypedTextBecomesWindows1252Capitals) {
-  const CliOptions options =
-      Accepted({"--with", "\xC3\xA9" "a", "--without", "\xC3\x9F" "z", "caf\xC3\xA9"});
+  const CliOptions options = Accepted({"--with",
+                                       "\xC3\xA9"
+                                       "a",
+                                       "--without",
+                                       "\xC3\x9F"
+                                       "z",
+                                       "caf\xC3\xA9"});
   EXPECT_EQ(options.pattern, "CAF\xC9");
-  EXPECT_EQ(options.mustContain, "\xC9" "A");
-  EXPECT_EQ(options.mustNotContain, "\xDF" "Z");  // ß has no capital and stays
+  EXPECT_EQ(options.mustContain,
+            "\xC9"
+            "A");
+  EXPECT_EQ(options.mustNotContain,
+            "\xDF"
+            "Z");  // ß has no capital and stays
 }
 
 TEST(CliOptionsTest, PatternAfterDoubleDashMayBeginWithAMinus) {
@@ -60,9 +66,8 @@ TEST(CliOptionsTest, PatternAfterDoubleDashMayBeginWithAMinus) {
 }
 
 TEST(CliOptionsTest, ActionsKeepTheirOrderAndTheLastOutputCounts) {
-  const CliOptions options = Accepted({"-t", "subset", "KAARTEN", "--narrow", "volgorde:*t:x",
-                                       "--sort", "-o", "a.txt", "--restore", "--sort",
-                                       "--output=b.txt"});
+  const CliOptions options = Accepted({"-t", "subset", "KAARTEN", "--narrow", "volgorde:*t:x", "--sort", "-o", "a.txt",
+                                       "--restore", "--sort", "--output=b.txt"});
   EXPECT_EQ(options.typeRadio, ids::kSubset);
   ASSERT_EQ(options.actions.size(), 4u);
   EXPECT_EQ(options.actions[0].kind, CliAction::Kind::Narrow);
@@ -95,38 +100,30 @@ TEST_P(Refused, IsAUsageError) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, Refused,
-    testing::Values(
-        RefusedCase{"NoPattern", {}},
-        RefusedCase{"OnlyOptions", {"-t", "Set"}},
-        RefusedCase{"ExtraPattern", {"-t", "Stapel", "BCDF", "4"}},
-        RefusedCase{"UnknownShort", {"-x", "R..S"}},
-        RefusedCase{"UnknownLong", {"--colour", "R..S"}},
-        RefusedCase{"NegatedPatternWithoutDoubleDash", {"-R..S"}},
-        RefusedCase{"UnknownType", {"-t", "Palindroom", "R..S"}},
-        RefusedCase{"TypeByNumber", {"-t", "0", "R..S"}},
-        RefusedCase{"MissingValue", {"R..S", "-m"}},
-        RefusedCase{"FlagWithValue", {"--sort=1", "R..S"}},
-        RefusedCase{"MaxZero", {"-m", "0", "R..S"}},
-        RefusedCase{"MaxNegative", {"-m", "-5", "R..S"}},
-        RefusedCase{"MaxSigned", {"-m", "+5", "R..S"}},
-        RefusedCase{"MaxNotWhole", {"-m", "1.5", "R..S"}},
-        RefusedCase{"MaxOverflow", {"-m", "99999999999", "R..S"}},
-        RefusedCase{"NarrowWithoutColon", {"R..S", "--narrow", "Volgorde"}},
-        RefusedCase{"NarrowUnknownType", {"R..S", "--narrow", "Foo:*T"}},
-        RefusedCase{"NarrowNoCp1252", {"R..S", "--narrow", "Set:\xE2\x82\x82"}},
-        RefusedCase{"PatternNoCp1252", {"CO\xE2\x82\x82"}},
-        RefusedCase{"PatternNotUtf8", {"caf\xE9"}},
-        RefusedCase{"FilterNoCp1252", {"--with", "\xE2\x82\x82", "R..S"}},
-        RefusedCase{"EmptyOutputName", {"-o", "", "R..S"}}),
+    testing::Values(RefusedCase{"NoPattern", {}}, RefusedCase{"OnlyOptions", {"-t", "Set"}},
+                    RefusedCase{"ExtraPattern", {"-t", "Stapel", "BCDF", "4"}},
+                    RefusedCase{"UnknownShort", {"-x", "R..S"}}, RefusedCase{"UnknownLong", {"--colour", "R..S"}},
+                    RefusedCase{"NegatedPatternWithoutDoubleDash", {"-R..S"}},
+                    RefusedCase{"UnknownType", {"-t", "Palindroom", "R..S"}},
+                    RefusedCase{"TypeByNumber", {"-t", "0", "R..S"}}, RefusedCase{"MissingValue", {"R..S", "-m"}},
+                    RefusedCase{"FlagWithValue", {"--sort=1", "R..S"}}, RefusedCase{"MaxZero", {"-m", "0", "R..S"}},
+                    RefusedCase{"MaxNegative", {"-m", "-5", "R..S"}}, RefusedCase{"MaxSigned", {"-m", "+5", "R..S"}},
+                    RefusedCase{"MaxNotWhole", {"-m", "1.5", "R..S"}},
+                    RefusedCase{"MaxOverflow", {"-m", "99999999999", "R..S"}},
+                    RefusedCase{"NarrowWithoutColon", {"R..S", "--narrow", "Volgorde"}},
+                    RefusedCase{"NarrowUnknownType", {"R..S", "--narrow", "Foo:*T"}},
+                    RefusedCase{"NarrowNoCp1252", {"R..S", "--narrow", "Set:\xE2\x82\x82"}},
+                    RefusedCase{"PatternNoCp1252", {"CO\xE2\x82\x82"}}, RefusedCase{"PatternNotUtf8", {"caf\xE9"}},
+                    RefusedCase{"FilterNoCp1252", {"--with", "\xE2\x82\x82", "R..S"}},
+                    RefusedCase{"EmptyOutputName", {"-o", "", "R..S"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SearchTypeRadioTest, EveryCaptionLetterCaseIgnored) {
   const std::vector<std::pair<std::string, int>> rows = {
-      {"Volgorde", ids::kVolgorde},   {"FREQUENTIE", ids::kFrequentie},
-      {"anagram", ids::kAnagram},     {"Anagram-1", ids::kAnagramMinusOne},
-      {"stapel", ids::kStapel},       {"Set", ids::kSet},
-      {"product", ids::kProduct},     {"SubSet", ids::kSubset},
-      {"som", ids::kSom},             {"telefoon", ids::kTelefoon}};
+      {"Volgorde", ids::kVolgorde},         {"FREQUENTIE", ids::kFrequentie}, {"anagram", ids::kAnagram},
+      {"Anagram-1", ids::kAnagramMinusOne}, {"stapel", ids::kStapel},         {"Set", ids::kSet},
+      {"product", ids::kProduct},           {"SubSet", ids::kSubset},         {"som", ids::kSom},
+      {"telefoon", ids::kTelefoon}};
   for (const auto& [name, radio] : rows) EXPECT_EQ(SearchTypeRadio(name), radio) << name;
   EXPECT_EQ(SearchTypeRadio("Anagram-2"), std::nullopt);
   EXPECT_EQ(SearchTypeRadio(""), std::nullopt);
@@ -141,17 +138,16 @@ std::string LengthsOn(const std::array<bool, 18>& lengths) {
 }
 
 TEST(ParseLengthListTest, ListsRangesAndNone) {
-  const std::vector<std::pair<std::string, std::string>> rows = {
-      {"5,7", "5 7 "},          {"2-6,19", "2 3 4 5 6 19 "}, {"19+", "19 "},
-      {"18-19+", "18 19 "},     {"4,4", "4 "},               {"7-7", "7 "},
-      {"none", ""},             {"NONE", ""}};
+  const std::vector<std::pair<std::string, std::string>> rows = {{"5,7", "5 7 "}, {"2-6,19", "2 3 4 5 6 19 "},
+                                                                 {"19+", "19 "},  {"18-19+", "18 19 "},
+                                                                 {"4,4", "4 "},   {"7-7", "7 "},
+                                                                 {"none", ""},    {"NONE", ""}};
   for (const auto& [list, on] : rows) {
     const auto lengths = ParseLengthList(list);
     ASSERT_TRUE(lengths.has_value()) << list;
     EXPECT_EQ(LengthsOn(*lengths), on) << list;
   }
-  for (const char* bad : {"", "1", "20", "0", "5,", ",5", "6-2", "2-", "-3", "a", "5 7", "2..6",
-                          "none,5", "05x"}) {
+  for (const char* bad : {"", "1", "20", "0", "5,", ",5", "6-2", "2-", "-3", "a", "5 7", "2..6", "none,5", "05x"}) {
     EXPECT_EQ(ParseLengthList(bad), std::nullopt) << bad;
   }
 }

@@ -48,8 +48,7 @@ ProcessResult RunProcess(const std::vector<std::string>& arguments, const Proces
     ::close(outPipe[0]), ::close(outPipe[1]), ::close(errPipe[0]), ::close(errPipe[1]);
     for (const auto& [name, value] : setup.environment) ::setenv(name.c_str(), value.c_str(), 1);
     if (setup.fileSizeLimit > 0) {
-      const rlimit limit{static_cast<rlim_t>(setup.fileSizeLimit),
-                         static_cast<rlim_t>(setup.fileSizeLimit)};
+      const rlimit limit{static_cast<rlim_t>(setup.fileSizeLimit), static_cast<rlim_t>(setup.fileSizeLimit)};
       ::setrlimit(RLIMIT_FSIZE, &limit);
       ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
     }

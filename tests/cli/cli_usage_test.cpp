@@ -28,14 +28,12 @@ TEST_P(UsageErrors, ExitTwoWithTheUsageOnStandardError) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, UsageErrors,
-    testing::Values(UsageCase{"NoPattern", {}},
-                    UsageCase{"TwoPatterns", {"R..S", "ROOS"}},
+    testing::Values(UsageCase{"NoPattern", {}}, UsageCase{"TwoPatterns", {"R..S", "ROOS"}},
                     UsageCase{"UnquotedStackPattern", {"-t", "Stapel", "BCDF", "4"}},
                     UsageCase{"UnknownOption", {"--bogus", "R..S"}},
                     UsageCase{"NegatedPatternBeforeDoubleDash", {"-R..S"}},
                     UsageCase{"UnknownType", {"-t", "Kruiswoord", "R..S"}},
-                    UsageCase{"LengthOutOfRange", {"-l", "1-4", "R..S"}},
-                    UsageCase{"MaxZero", {"-m", "0", "R..S"}},
+                    UsageCase{"LengthOutOfRange", {"-l", "1-4", "R..S"}}, UsageCase{"MaxZero", {"-m", "0", "R..S"}},
                     UsageCase{"NarrowWithoutColon", {"R..S", "--narrow", "Volgorde*T"}},
                     UsageCase{"NarrowUnknownType", {"R..S", "--narrow", "Kruis:*T"}},
                     UsageCase{"PatternWithoutWindows1252Form", {"CO\xE2\x82\x82"}},
@@ -46,14 +44,13 @@ TEST(CliUsageTest, HelpNamesEveryOptionAndGivesAnExamplePerType) {
   const ProcessResult run = RunProcess({"--help"});
   ASSERT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  for (const char* option : {"-w, --words", "-t, --type", "-l, --lengths", "-m, --max", "--with",
-                             "--without", "--show-length", "--keep-ij", "--lower", "--narrow",
-                             "--sort", "--restore", "-o, --output", "-h, --help", "--version"}) {
+  for (const char* option :
+       {"-w, --words", "-t, --type", "-l, --lengths", "-m, --max", "--with", "--without", "--show-length", "--keep-ij",
+        "--lower", "--narrow", "--sort", "--restore", "-o, --output", "-h, --help", "--version"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
-  for (const char* example :
-       {"kwintel-cli R..S", "kwintel-cli -- -", "-t Frequentie ", "-t Anagram ", "-t Anagram-1 ",
-        "-t Stapel ", "-t Set ", "-t Product ", "-t Subset ", "-t Som ", "-t Telefoon "}) {
+  for (const char* example : {"kwintel-cli R..S", "kwintel-cli -- -", "-t Frequentie ", "-t Anagram ", "-t Anagram-1 ",
+                              "-t Stapel ", "-t Set ", "-t Product ", "-t Subset ", "-t Som ", "-t Telefoon "}) {
     EXPECT_NE(run.out.find(example), std::string::npos) << example;
   }
   EXPECT_EQ(RunProcess({"-h"}).out, run.out);

@@ -39,8 +39,7 @@ class TempFolder {
     return text.str();
   }
   // The word file of `length` under base name `base`, one word per line.
-  void WriteWordFile(const std::string& base, int length,
-                     const std::vector<std::string>& words) const {
+  void WriteWordFile(const std::string& base, int length, const std::vector<std::string>& words) const {
     char digits[4];
     std::snprintf(digits, sizeof digits, "%02d", length);
     std::string bytes;
@@ -53,11 +52,9 @@ class TempFolder {
 };
 
 // Whether the OpenTaal word files were made beside the executables (Debian package wdutch).
-inline bool HaveOpenTaal() {
-  return std::filesystem::exists(std::string(KWINTEL_BIN_DIR) + "/opentaal04.DOC");
-}
+inline bool HaveOpenTaal() { return std::filesystem::exists(std::string(KWINTEL_BIN_DIR) + "/opentaal04.DOC"); }
 
-#define KWINTEL_NEED_OPENTAAL()                                                    \
+#define KWINTEL_NEED_OPENTAAL() \
   if (!::kwintel::cli::e2e::HaveOpenTaal()) GTEST_SKIP() << "no OpenTaal word files"
 
 }  // namespace kwintel::cli::e2e

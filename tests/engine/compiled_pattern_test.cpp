@@ -184,12 +184,18 @@ TEST(CompiledPatternTest, AutomatonRows) {
       {"*EN", "EN", 1},
       {"*", "", 1},
       {"A*", "A", 1},
-      {"*A*", "B\xC9" "A", 0},    // an accented byte ends the word
-      {"*A", "BA\x01" "B", 1},    // so does a control byte
+      {"*A*",
+       "B\xC9"
+       "A",
+       0},  // an accented byte ends the word
+      {"*A",
+       "BA\x01"
+       "B",
+       1},  // so does a control byte
       {"@A", " A", 1},
       {"{AB}[]", "CD", 0},
       {"/\\", "AB", 1},
-      {"/\\", "AY", 0},            // Y is neither vowel nor consonant
+      {"/\\", "AY", 0},  // Y is neither vowel nor consonant
   };
   for (const Row& row : rows) {
     EXPECT_EQ(CompiledVerdict(CompilePattern(SearchType::Sequence, row.pattern), row.word).matched, row.matched)

@@ -83,8 +83,8 @@ TEST(FrequencyDifferentialTest, EveryDigitWithItsWildcard) {
     const int n = digit - '0';
     for (const std::string& word : {std::string(n, 'A') + "B", std::string(n + 1, 'A') + "B",
                                     std::string(n - 1, 'A') + "BC", std::string(n, 'A') + std::string(n, '-')}) {
-      for (const std::string& pattern : {std::string{digit, '*'}, std::string{digit, digit, '*'},
-                                         std::string{'1', digit, '*'}}) {
+      for (const std::string& pattern :
+           {std::string{digit, '*'}, std::string{digit, digit, '*'}, std::string{'1', digit, '*'}}) {
         matchState.matched = 0;
         MatchFrequency(word.c_str(), pattern.c_str());
         EXPECT_EQ(matchState.matched == 1, PlainFrequency(word, pattern))

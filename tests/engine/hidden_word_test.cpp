@@ -87,10 +87,9 @@ TEST(FindHiddenWord, AgreesWithASubstringSearch) {
     ASSERT_TRUE(pattern.has_value());
     for (int w = 0; w < 40; ++w) {
       const std::string word = text(1 + static_cast<std::size_t>(w % 8));
-      const HiddenWordFind expected = clue.find(word) != std::string::npos ? HiddenWordFind::Forwards
-                                      : reversed.find(word) != std::string::npos
-                                          ? HiddenWordFind::Backwards
-                                          : HiddenWordFind::None;
+      const HiddenWordFind expected = clue.find(word) != std::string::npos       ? HiddenWordFind::Forwards
+                                      : reversed.find(word) != std::string::npos ? HiddenWordFind::Backwards
+                                                                                 : HiddenWordFind::None;
       ASSERT_EQ(FindHiddenWord(*pattern, word), expected) << clue << " / " << word;
     }
   }

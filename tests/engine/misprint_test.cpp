@@ -20,10 +20,10 @@ struct PatternRow {
 
 TEST(PrepareMisprint, CountsTheFixedLengthElements) {
   const PatternRow rows[] = {
-      {"ROOS", 4, 4},        {"R.?S", 4, 4},         {"[RK]OOS", 4, 4},
-      {"{RK}OOS", 4, 4},     {"/\\@.", 4, 4},        {"[A@&$^]B", 2, 2},
-      {"ROOS  ", 4, 4},      {"A", 1, 2},            {std::string(25, 'E'), 25, 19},
-      {"R5S!", 4, 4},        {"[]{}", 2, 2},
+      {"ROOS", 4, 4},    {"R.?S", 4, 4},  {"[RK]OOS", 4, 4},
+      {"{RK}OOS", 4, 4}, {"/\\@.", 4, 4}, {"[A@&$^]B", 2, 2},
+      {"ROOS  ", 4, 4},  {"A", 1, 2},     {std::string(25, 'E'), 25, 19},
+      {"R5S!", 4, 4},    {"[]{}", 2, 2},
   };
   for (const PatternRow& row : rows) {
     SCOPED_TRACE(row.text);
@@ -36,10 +36,9 @@ TEST(PrepareMisprint, CountsTheFixedLengthElements) {
 }
 
 TEST(PrepareMisprint, RefusesWhatIsNotOneFixedLength) {
-  for (const char* text : {"", " ", " ROOS", "RO*S", "ROOS*", "-ROOS", "R-OS", "&OOS", "R$OS",
-                           "R^OS", "R'OS", "R%OS", "R_OS", "ROOS 4", "ROOS X", "[RK", "RK]",
-                           "{RK", "RK}", "[R}K]", "{R]K}", "[R.K]", "[R?]", "[R[K]]", "{R{K}}",
-                           "[R/]", "{R\\}", "[R*]", "[R-]", "[R']"}) {
+  for (const char* text : {"",      " ",     " ROOS", "RO*S",   "ROOS*",  "-ROOS", "R-OS",  "&OOS", "R$OS", "R^OS",
+                           "R'OS",  "R%OS",  "R_OS",  "ROOS 4", "ROOS X", "[RK",   "RK]",   "{RK",  "RK}",  "[R}K]",
+                           "{R]K}", "[R.K]", "[R?]",  "[R[K]]", "{R{K}}", "[R/]",  "{R\\}", "[R*]", "[R-]", "[R']"}) {
     EXPECT_FALSE(PrepareMisprint(text).has_value()) << text;
   }
 }
@@ -71,8 +70,7 @@ TEST(MatchMisprint, ExactlyOneElementRefusesItsCharacter) {
            {"A@B", "A B", false},
            {"R.OS", "R OS", false},
        }) {
-    EXPECT_EQ(MatchMisprint(*PrepareMisprint(row.pattern), row.word), row.matched)
-        << row.pattern << " / " << row.word;
+    EXPECT_EQ(MatchMisprint(*PrepareMisprint(row.pattern), row.word), row.matched) << row.pattern << " / " << row.word;
   }
 }
 
@@ -88,16 +86,14 @@ TEST(MatchMisprint, TheWordEndsWhereTheSequenceMatcherEndsIt) {
 // Every element against every word character, as a two-element pattern whose second element is
 // always wrong: the word is a result exactly when the sequence type accepts the character.
 TEST(MatchMisprint, ElementsAcceptWhatTheSequenceTypeAccepts) {
-  for (const char* element : {".", "?", "/", "\\", "@", "[AB@]", "{AB}", "{}", "[]", "X", "5",
-                              "[&]", "{A}"}) {
+  for (const char* element : {".", "?", "/", "\\", "@", "[AB@]", "{AB}", "{}", "[]", "X", "5", "[&]", "{A}"}) {
     const auto pattern = PrepareMisprint(std::string(element) + "Q");
     ASSERT_TRUE(pattern.has_value()) << element;
     for (int c = 32; c < 128; ++c) {
       const std::string character(1, static_cast<char>(c));
       MatchWord(SearchType::Sequence, element, character.c_str());
       const bool accepted = matchState.matched != 0;
-      EXPECT_EQ(MatchMisprint(*pattern, character + "Z"), accepted)
-          << element << " on character " << c;
+      EXPECT_EQ(MatchMisprint(*pattern, character + "Z"), accepted) << element << " on character " << c;
     }
   }
 }

@@ -46,10 +46,29 @@ TEST(PrepareMultiWordAnagram, ReadsLettersAndEnumerationAndTheLengthsToRead) {
 TEST(PrepareMultiWordAnagram, RefusesAnythingElse) {
   const std::string sixtyOne(61, 'E');
   const char* const refused[] = {
-      "", "A", sixtyOne.c_str(), "KRUIS1", "KRUISÉ", "KRUIS-T", "KRUIS ", "KRUIS 5",
-      "KRUIS 2,2", "KRUIS 2,4", "KRUIS  2,3", "KRUIS 2,3 ", "KRUIS 2;3", "KRUIS 2,,3",
-      "KRUIS ,2,3", "KRUIS 2,3,", "KRUIS +2,3", "KRUIS 1,4", "KRUIS 0,5", "ABCDEFGHIJ 2,2,2,2,2",
-      "KRUIS 99999999999999999999,3", "KRUIS WOORD", " KRUIS",
+      "",
+      "A",
+      sixtyOne.c_str(),
+      "KRUIS1",
+      "KRUISÉ",
+      "KRUIS-T",
+      "KRUIS ",
+      "KRUIS 5",
+      "KRUIS 2,2",
+      "KRUIS 2,4",
+      "KRUIS  2,3",
+      "KRUIS 2,3 ",
+      "KRUIS 2;3",
+      "KRUIS 2,,3",
+      "KRUIS ,2,3",
+      "KRUIS 2,3,",
+      "KRUIS +2,3",
+      "KRUIS 1,4",
+      "KRUIS 0,5",
+      "ABCDEFGHIJ 2,2,2,2,2",
+      "KRUIS 99999999999999999999,3",
+      "KRUIS WOORD",
+      " KRUIS",
   };
   for (const char* text : refused) {
     EXPECT_FALSE(PrepareMultiWordAnagram(text).has_value()) << text;
@@ -102,9 +121,9 @@ TEST(MultiWordIndex, PairsOfOneLengthInByteOrderAndAWordMayComeTwice) {
 }
 
 TEST(MultiWordIndex, KeepsOnlyPlainWordsOfUsableLengthsWithinTheLetters) {
-  EXPECT_EQ(Lines("KATROOS", {"ROO S", "ROOS-", "K'AT", "roos", "KAT", "ROOSÉ", "ROOSS",
-                              "KATROOS", "KA", "TROOS", "ROOS"}),
-            (Lines_{"KAT ROOS", "KA TROOS"}));
+  EXPECT_EQ(
+      Lines("KATROOS", {"ROO S", "ROOS-", "K'AT", "roos", "KAT", "ROOSÉ", "ROOSS", "KATROOS", "KA", "TROOS", "ROOS"}),
+      (Lines_{"KAT ROOS", "KA TROOS"}));
   // The first place of a repeated word counts: here SOOR comes before ROOS.
   EXPECT_EQ(Lines("KATROOS", {"SOOR", "KAT", "ROOS", "SOOR"}), (Lines_{"KAT SOOR", "KAT ROOS"}));
 }
@@ -118,8 +137,7 @@ TEST(MultiWordIndex, EnumerationGivesTheLengthsInTheirOrder) {
 
 TEST(MultiWordIndex, EnumerationOfThreeAndFourParts) {
   EXPECT_EQ(Lines("KRUISWOORDPUZZEL 5,5,6", {"KRUIS", "RIKUS", "WOORD", "PUZZEL", "ZULKS"}),
-            (Lines_{"KRUIS WOORD PUZZEL", "RIKUS WOORD PUZZEL", "WOORD KRUIS PUZZEL",
-                    "WOORD RIKUS PUZZEL"}));
+            (Lines_{"KRUIS WOORD PUZZEL", "RIKUS WOORD PUZZEL", "WOORD KRUIS PUZZEL", "WOORD RIKUS PUZZEL"}));
   // A letter is used as often as LETTERS holds it, never more.
   EXPECT_EQ(Lines("KRUISWOORDPUZZEL 5,5,6", {"KRUIS", "PUZZEL"}), Lines_{});
   // BA or AB in every part (16), one AA and one BB among them (48), or two of each (6).
@@ -148,8 +166,7 @@ TEST(MultiWordIndex, StopsWhenALineAsksIt) {
 TEST(MultiWordIndex, AHugeEnumerationPumpsAndStopsWhenThePumpAsks) {
   // Every word of 15 letters A and B fits 30 A and 30 B: some 10^16 sequences of four. The
   // words of one letter multiset are many here, which a repeat test per word must not make slow.
-  const auto pattern =
-      PrepareMultiWordAnagram(std::string(30, 'A') + std::string(30, 'B') + " 15,15,15,15");
+  const auto pattern = PrepareMultiWordAnagram(std::string(30, 'A') + std::string(30, 'B') + " 15,15,15,15");
   ASSERT_TRUE(pattern.has_value());
   MultiWordIndex index(*pattern);
   for (unsigned bits = 0; bits < (1u << 15); ++bits) {

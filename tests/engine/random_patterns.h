@@ -18,9 +18,9 @@ class RandomPatterns {
   // A sequence pattern as a user would type it: letters, wildcards, classes, variables and
   // several runs; with `variables` false, none of & $ ^.
   std::string TypedSequence(bool variables = true, int maxTokens = 14) {
-    static const char* const kTokens[] = {"A",  "B",  "C",    ".",    ".", "/", "\\", "@", "[AB]", "{A}", "[]",
-                                          "{}", "[&B]", "[@C]", "*", "*", "*", "*", "*", "*",    "*",   "*",
-                                          "&",  "$",  "^",    "&",    "$", "^"};
+    static const char* const kTokens[] = {"A",  "B",  "C",    ".",    ".", "/", "\\", "@", "[AB]", "{A}",
+                                          "[]", "{}", "[&B]", "[@C]", "*", "*", "*",  "*", "*",    "*",
+                                          "*",  "*",  "&",    "$",    "^", "&", "$",  "^"};
     const int count = variables ? 28 : 22;
     std::string pattern = Below(3) == 0 ? "-" : "";
     const int length = 1 + Below(maxTokens);
@@ -35,7 +35,7 @@ class RandomPatterns {
   // A sequence pattern as no preparation would leave it: binding marks anywhere and more than
   // once, "**", classes left open.
   std::string RawSequence() {
-    static const char* const kTokens[] = {"A", "B", "'", "%", "_", "&", "$",    "^",   "'",
+    static const char* const kTokens[] = {"A", "B", "'",    "%",   "_", "&", "$", "^", "'",
                                           "%", ".", "[AB]", "{B}", "*", "*", "*", "[A"};
     std::string pattern;
     const int length = 1 + Below(14);

@@ -60,107 +60,115 @@ constexpr const char* kConsonants4 = "BCDFGHJKLMNPQRSTVWXZ 4";
 
 TEST(MatchStack, RunOfSetLettersAnywhereInTheWord) {
   ExpectRows(MatchStack, {
-      {kConsonants4, "HERFST", true},   // at the end
-      {kConsonants4, "ANGSTIG", true},  // inside
-      {kConsonants4, "SCHRAP", true},   // at the start
-      {kConsonants4, "KERST", false},   // three at most
-      {kConsonants4, "KRSAKRS", false},
-      {"AEIOU 2", "AU", true},          // the only run ends with the word
-      {"AEIOU 2", "KAT", false},
-  });
+                             {kConsonants4, "HERFST", true},   // at the end
+                             {kConsonants4, "ANGSTIG", true},  // inside
+                             {kConsonants4, "SCHRAP", true},   // at the start
+                             {kConsonants4, "KERST", false},   // three at most
+                             {kConsonants4, "KRSAKRS", false},
+                             {"AEIOU 2", "AU", true},  // the only run ends with the word
+                             {"AEIOU 2", "KAT", false},
+                         });
 }
 
 TEST(MatchStack, EveryByteCountsAndThePatternsSpaceAndDigitBelongToTheSet) {
   ExpectRows(MatchStack, {
-      {"AEIOU 3", "A IK", true},           // A, space, I
-      {"AEIOU 2", "K3A", false},
-      {"AEIOU 2", "K2A", true},            // the digit is in the set too
-      {"\xC9\xC8 2", "X\xC9\xC8", true},   // high bytes are bytes like any other
-      {"AEIOU 2", "\xC9" "EA", true},      // and do not end the word
-  });
+                             {"AEIOU 3", "A IK", true},  // A, space, I
+                             {"AEIOU 2", "K3A", false},
+                             {"AEIOU 2", "K2A", true},           // the digit is in the set too
+                             {"\xC9\xC8 2", "X\xC9\xC8", true},  // high bytes are bytes like any other
+                             {"AEIOU 2",
+                              "\xC9"
+                              "EA",
+                              true},  // and do not end the word
+                         });
 }
 
 TEST(MatchStack, RunLengthIsThePatternsLastCharacter) {
   ExpectRows(MatchStack, {
-      {"ABC 12", "XABX", true},   // N is 2, not 12
-      {"ABC 12", "XAXBX", false},
-      {"ABC 5X", std::string(39, 'A'), false},  // 'X' reads as 40
-      {"ABC 5X", std::string(40, 'A'), true},
-      {"ABC 5\xE9", "ABCABC", false},          // 0xE9 reads as 185
-      {"ABC 5 ", "XYZ", true},                 // a blank reads below zero: any word has such a run
-      {"", "XYZ", true},
-      {"ABC 1", "", false},
-      {"ABC 0", "", true},
-  });
+                             {"ABC 12", "XABX", true},  // N is 2, not 12
+                             {"ABC 12", "XAXBX", false},
+                             {"ABC 5X", std::string(39, 'A'), false},  // 'X' reads as 40
+                             {"ABC 5X", std::string(40, 'A'), true},
+                             {"ABC 5\xE9", "ABCABC", false},  // 0xE9 reads as 185
+                             {"ABC 5 ", "XYZ", true},         // a blank reads below zero: any word has such a run
+                             {"", "XYZ", true},
+                             {"ABC 1", "", false},
+                             {"ABC 0", "", true},
+                         });
 }
 
 TEST(MatchProduct, LetterValuesMultiplyToTheTarget) {
   ExpectRows(MatchProduct, {
-      {220, "KAT", true},
-      {220, "TAK", true},
-      {220, "DEK", true},
-      {220, "KATS", false},
-      {1710, "IJS", true},             // I and J are two letters
-      {220, "KAT X", true},            // the word ends at the space
-      {220, "KAT\tX", true},           // and at a control byte
-      {220, "KAT\xC9" "ZZ", true},     // only the letters before an accented letter count
-      {-38, "A-B", true},              // '-' is worth -19
-      {-15, "A1", true},               // '1' is worth -15
-      {0, "A@", true},                 // '@' is worth 0
-      {1, "", true},
-  });
+                               {220, "KAT", true},
+                               {220, "TAK", true},
+                               {220, "DEK", true},
+                               {220, "KATS", false},
+                               {1710, "IJS", true},    // I and J are two letters
+                               {220, "KAT X", true},   // the word ends at the space
+                               {220, "KAT\tX", true},  // and at a control byte
+                               {220,
+                                "KAT\xC9"
+                                "ZZ",
+                                true},              // only the letters before an accented letter count
+                               {-38, "A-B", true},  // '-' is worth -19
+                               {-15, "A1", true},   // '1' is worth -15
+                               {0, "A@", true},     // '@' is worth 0
+                               {1, "", true},
+                           });
 }
 
 TEST(MatchProduct, ProductWrapsModulo2To64) {
   std::uint64_t wrapped = 1;
   for (int i = 0; i < 14; ++i) wrapped *= 26;  // 26^14 exceeds 2^64
   ExpectRows(MatchProduct, {
-      {static_cast<std::int64_t>(wrapped), std::string(14, 'Z'), true},
-      {static_cast<std::int64_t>(wrapped), std::string(13, 'Z'), false},
-  });
+                               {static_cast<std::int64_t>(wrapped), std::string(14, 'Z'), true},
+                               {static_cast<std::int64_t>(wrapped), std::string(13, 'Z'), false},
+                           });
   // A word of 64 B's is worth 2^64, which wraps to 0.
   ExpectRows(MatchProduct, {{0, std::string(64, 'B'), true}});
 }
 
 TEST(MatchSum, LetterValuesAddUpToTheTarget) {
   ExpectRows(MatchSum, {
-      {32, "KAT", true},
-      {32, "TAK", true},
-      {32, "DEK", false},
-      {20, "DEK", true},
-      {38, "IJS", true},
-      {32, "KAT KAT", true},
-      {32, "KAT\nKAT", true},
-      {32, "KAT\xC9" "ZZ", true},
-      {-62, "!!", true},      // '!' is worth -31
-      {-12, "A-AE", true},    // '-' is worth -19
-      {0, "", true},
-  });
+                           {32, "KAT", true},
+                           {32, "TAK", true},
+                           {32, "DEK", false},
+                           {20, "DEK", true},
+                           {38, "IJS", true},
+                           {32, "KAT KAT", true},
+                           {32, "KAT\nKAT", true},
+                           {32,
+                            "KAT\xC9"
+                            "ZZ",
+                            true},
+                           {-62, "!!", true},    // '!' is worth -31
+                           {-12, "A-AE", true},  // '-' is worth -19
+                           {0, "", true},
+                       });
 }
 
 TEST(MatchTelephone, LettersGiveThePatternsDigitsPlaceByPlace) {
   ExpectRows(MatchTelephone, {
-      {"7667", "ROOS", true},
-      {"7667", "SOOR", true},
-      {"7667", "POOR", true},
-      {"7667", "ROOD", false},
-      {"7667", "ROO", true},       // a shorter line in a narrowing
-      {"7667", "ROOSJE", false},   // a longer word meets the pattern's end
-      {"7667", "RO-S", false},     // a non-letter word character
-      {"7667", "roos", false},
-      {"7667", "ROOS JE", true},   // the word ends at the space
-      {"7667", "ROOS\tX", true},
-      {"7667", "RO\xC9MI", true},  // the word ends at the accented letter: RO is 76
-      {"457", "IJS", true},
-      {"22233344455566677778889999", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", true},
-  });
+                                 {"7667", "ROOS", true},
+                                 {"7667", "SOOR", true},
+                                 {"7667", "POOR", true},
+                                 {"7667", "ROOD", false},
+                                 {"7667", "ROO", true},      // a shorter line in a narrowing
+                                 {"7667", "ROOSJE", false},  // a longer word meets the pattern's end
+                                 {"7667", "RO-S", false},    // a non-letter word character
+                                 {"7667", "roos", false},
+                                 {"7667", "ROOS JE", true},  // the word ends at the space
+                                 {"7667", "ROOS\tX", true},
+                                 {"7667", "RO\xC9MI", true},  // the word ends at the accented letter: RO is 76
+                                 {"457", "IJS", true},
+                                 {"22233344455566677778889999", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", true},
+                             });
 }
 
 TEST(KeypadDigits, EveryLetterOnItsKey) {
   const char* keys[] = {"ABC", "DEF", "GHI", "JKL", "MNO", "PQRS", "TUV", "WXYZ"};
   for (char digit = '2'; digit <= '9'; ++digit)
-    for (const char* c = keys[digit - '2']; *c != '\0'; ++c)
-      EXPECT_EQ(KeypadDigits[*c - 'A'], digit) << *c;
+    for (const char* c = keys[digit - '2']; *c != '\0'; ++c) EXPECT_EQ(KeypadDigits[*c - 'A'], digit) << *c;
 }
 
 }  // namespace

@@ -55,14 +55,12 @@ TEST(SequenceLongWordTest, RunsOverAVeryLongWordEndAndAnswerRight) {
   for (const LongRow& row : rows) {
     const std::string pattern = Prepared(row.pattern);
     MatchWord(SearchType::Sequence, pattern.c_str(), row.word.c_str());
-    EXPECT_EQ(matchState.matched, row.matched ? 1 : 0)
-        << row.pattern << " on " << row.word.size() << " characters";
+    EXPECT_EQ(matchState.matched, row.matched ? 1 : 0) << row.pattern << " on " << row.word.size() << " characters";
   }
 }
 
 // Outcome of one matcher: the verdict and the three variables as it left them.
-std::string Outcome(void (*matcher)(const char*, const char*), const std::string& pattern,
-                    const std::string& word) {
+std::string Outcome(void (*matcher)(const char*, const char*), const std::string& pattern, const std::string& word) {
   matchState.matched = 0;
   matchState.ampVar = matchState.dollarVar = matchState.caretVar = 0;
   matcher(word.c_str(), pattern.c_str());
@@ -73,12 +71,9 @@ std::string Outcome(void (*matcher)(const char*, const char*), const std::string
 TEST(SequenceLongWordTest, LongerWordsGiveThePlainOutcome) {
   // Words of 20 to 48 characters from few letters, so that runs find many starts and tries of a
   // run come round again from many positions, with patterns of up to three inner runs.
-  static const char* const kTokens[] = {"A",   "B", "C", ".", "/", "[AB]",
-                                        "{A}", "&", "$", "*", "*", "*"};
+  static const char* const kTokens[] = {"A", "B", "C", ".", "/", "[AB]", "{A}", "&", "$", "*", "*", "*"};
   std::mt19937 random(4711);
-  const auto below = [&random](int n) {
-    return static_cast<int>(random() % static_cast<unsigned>(n));
-  };
+  const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
   int compared = 0;
   int matches = 0;
   while (compared < 400) {
@@ -92,8 +87,7 @@ TEST(SequenceLongWordTest, LongerWordsGiveThePlainOutcome) {
     }
     int minLength = 0;
     int maxLength = 0;
-    if (runs < 2 || !PrepareSearchPattern(pattern, SearchType::Sequence, minLength, maxLength))
-      continue;
+    if (runs < 2 || !PrepareSearchPattern(pattern, SearchType::Sequence, minLength, maxLength)) continue;
     std::string word;
     for (int length = 20 + below(29); length > 0; --length) word += "AABBC"[below(5)];
     ASSERT_EQ(Outcome(MatchSequencePlain, pattern, word), Outcome(MatchSequence, pattern, word))

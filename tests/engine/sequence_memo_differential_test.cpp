@@ -28,8 +28,7 @@ struct Outcome {
 };
 
 template <typename Matcher>
-Outcome Run(Matcher matcher, const std::string& pattern, const std::string& word, int amp,
-            int dollar, int caret) {
+Outcome Run(Matcher matcher, const std::string& pattern, const std::string& word, int amp, int dollar, int caret) {
   matchState.matched = 0;
   matchState.ampVar = amp;
   matchState.dollarVar = dollar;
@@ -38,19 +37,16 @@ Outcome Run(Matcher matcher, const std::string& pattern, const std::string& word
   return Outcome{matchState.matched, matchState.ampVar, matchState.dollarVar, matchState.caretVar};
 }
 
-void ExpectSame(const std::string& pattern, const std::string& word, int amp, int dollar,
-                int caret) {
+void ExpectSame(const std::string& pattern, const std::string& word, int amp, int dollar, int caret) {
   const Outcome plain = Run(MatchSequencePlain, pattern, word, amp, dollar, caret);
   const auto memoFirst = [](const char* w, const char* p) { MatchSequenceWithBudget(w, p, 0); };
   const Outcome memoised = Run(memoFirst, pattern, word, amp, dollar, caret);
   EXPECT_EQ(plain, Run(MatchSequence, pattern, word, amp, dollar, caret))
       << "pattern «" << pattern << "» word «" << word << "» with the usual budget";
-  ASSERT_EQ(plain, memoised) << "pattern «" << pattern << "» word «" << word << "» start "
-                             << amp << " " << dollar << " " << caret << ": plain "
-                             << plain.matched << " " << plain.ampVar << " " << plain.dollarVar
-                             << " " << plain.caretVar << ", memoised " << memoised.matched << " "
-                             << memoised.ampVar << " " << memoised.dollarVar << " "
-                             << memoised.caretVar;
+  ASSERT_EQ(plain, memoised) << "pattern «" << pattern << "» word «" << word << "» start " << amp << " " << dollar
+                             << " " << caret << ": plain " << plain.matched << " " << plain.ampVar << " "
+                             << plain.dollarVar << " " << plain.caretVar << ", memoised " << memoised.matched << " "
+                             << memoised.ampVar << " " << memoised.dollarVar << " " << memoised.caretVar;
 }
 
 TEST(SequenceMemoDifferentialTest, PreparedPatternsGiveThePlainOutcome) {
@@ -93,9 +89,8 @@ TEST(SequenceMemoDifferentialTest, RawPatternsAndPresetVariablesGiveThePlainOutc
 TEST(SequenceMemoDifferentialTest, EveryShortWordGivesThePlainOutcome) {
   // Patterns whose later runs meet variables bound on earlier paths: a remembered state must
   // hold every variable, and restore the values a failed state ended with.
-  const char* const patterns[] = {"*_*.*^*A", "*'*.*&*B", "*%*.*$*A",   "*'*%*&*$",
-                                  "*'*%*_*^", "*_*A*B*^", "*'*.*.*.*A", "*A*B*'*&",
-                                  "*'.*%.*_", "*'*&*'*&", "*%*$*.*C"};
+  const char* const patterns[] = {"*_*.*^*A",   "*'*.*&*B", "*%*.*$*A", "*'*%*&*$", "*'*%*_*^", "*_*A*B*^",
+                                  "*'*.*.*.*A", "*A*B*'*&", "*'.*%.*_", "*'*&*'*&", "*%*$*.*C"};
   std::string word;
   for (int length = 0; length <= 7; ++length) {
     int count = 1;

@@ -15,7 +15,9 @@
 namespace kwintel {
 namespace {
 
-WordCounts Parse(std::string_view bytes) { return WordCounts::FromContents(std::vector<char>(bytes.begin(), bytes.end())); }
+WordCounts Parse(std::string_view bytes) {
+  return WordCounts::FromContents(std::vector<char>(bytes.begin(), bytes.end()));
+}
 
 struct ParseCase {
   const char* name;
@@ -39,14 +41,16 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"Plain", "AAP\t12\nZEE\t3\n", {{"AAP", 12}, {"ZEE", 3}}, 0},
         ParseCase{"CrLf", "AAP\t12\r\nZEE\t3\r\n", {{"AAP", 12}, {"ZEE", 3}}, 0},
         ParseCase{"LastLineWithoutLineEnd", "AAP\t12\nZEE\t3", {{"ZEE", 3}}, 0},
-        ParseCase{"Cp1252AndInnerSpace", "CAF\xC9\t7\n1E EXLO\xCBRMOND\t2\n", {{"CAF\xC9", 7}, {"1E EXLO\xCBRMOND", 2}}, 0},
+        ParseCase{
+            "Cp1252AndInnerSpace", "CAF\xC9\t7\n1E EXLO\xCBRMOND\t2\n", {{"CAF\xC9", 7}, {"1E EXLO\xCBRMOND", 2}}, 0},
         ParseCase{"LargestCount", "AAP\t18446744073709551615\n", {{"AAP", UINT64_MAX}}, 0},
         ParseCase{"TwiceListedAddsUp", "AAP\t1\nZEE\t5\nAAP\t2\n", {{"AAP", 3}, {"ZEE", 5}}, 0},
         ParseCase{"SumStopsAtTheLargest", "AAP\t18446744073709551615\nAAP\t2\n", {{"AAP", UINT64_MAX}}, 0},
         ParseCase{"SpaceInsteadOfTab", "AAP 12\nZEE\t3\n", {{"AAP", 0}, {"AAP 12", 0}, {"ZEE", 3}}, 1},
         ParseCase{"EmptyWord", "\t5\nZEE\t3\n", {{"ZEE", 3}}, 1},
         ParseCase{"NoCount", "AAP\t\nAAP\nZEE\t3\n", {{"AAP", 0}, {"ZEE", 3}}, 2},
-        ParseCase{"CountWithOtherCharacters", "AAP\t1x\nNOT\t-1\nEEN\t 4\nZEE\t3\n", {{"AAP", 0}, {"NOT", 0}, {"ZEE", 3}}, 3},
+        ParseCase{
+            "CountWithOtherCharacters", "AAP\t1x\nNOT\t-1\nEEN\t 4\nZEE\t3\n", {{"AAP", 0}, {"NOT", 0}, {"ZEE", 3}}, 3},
         ParseCase{"CountTooLarge", "AAP\t18446744073709551616\nZEE\t3\n", {{"AAP", 0}, {"ZEE", 3}}, 1},
         ParseCase{"SecondTab", "AAP\t1\t2\nZEE\t3\n", {{"AAP", 0}, {"ZEE", 3}}, 1},
         ParseCase{"EmptyLineInside", "AAP\t1\n\nZEE\t3\n", {{"AAP", 1}, {"ZEE", 3}}, 1},

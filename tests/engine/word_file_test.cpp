@@ -31,7 +31,8 @@ Words ReadAll(WordFile& file) {
   return words;
 }
 
-Words ReadFile(const TempFolder& folder, std::string_view bytes, std::size_t maxLineBytes = WordFile::kDefaultMaxLineBytes) {
+Words ReadFile(const TempFolder& folder, std::string_view bytes,
+               std::size_t maxLineBytes = WordFile::kDefaultMaxLineBytes) {
   WordFile file(maxLineBytes);
   EXPECT_TRUE(file.Open(folder.Write("w.DOC", bytes)));
   Words words = ReadAll(file);

@@ -79,8 +79,8 @@ class AppStartupTest : public QObject {
     return closer.seen;
   }
   QtSettingsStore Profile() {
-    return QtSettingsStore(QtSettingsStore::ProfilePath(
-        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()));
+    return QtSettingsStore(
+        QtSettingsStore::ProfilePath(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()));
   }
 
   std::optional<QTemporaryDir> folder_;

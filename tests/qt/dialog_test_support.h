@@ -19,12 +19,12 @@
 #include <string>
 #include <vector>
 
-#include "qt/result_list_box.h"
 #include "ports/control_ids.h"
+#include "qt/cp1252_qstring.h"
+#include "qt/result_list_box.h"
+#include "qt/word_search_dlg.h"
 #include "shell/memory_platform.h"
 #include "shell/program_state.h"
-#include "qt/cp1252_qstring.h"
-#include "qt/word_search_dlg.h"
 
 namespace kwintel::test {
 
@@ -96,9 +96,7 @@ Widget* ControlOf(CWordSearchDlg& dialog, int id) {
   return widget;
 }
 
-inline void Click(CWordSearchDlg& dialog, int id) {
-  QTest::mouseClick(ControlOf(dialog, id), Qt::LeftButton);
-}
+inline void Click(CWordSearchDlg& dialog, int id) { QTest::mouseClick(ControlOf(dialog, id), Qt::LeftButton); }
 
 // The lines of the result list as the view shows them.
 inline QStringList ShownLines(CWordSearchDlg& dialog) {

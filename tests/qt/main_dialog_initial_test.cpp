@@ -10,8 +10,8 @@
 #include "engine/search_types.h"
 #include "qt/group_frame.h"
 #include "qt/pressable_button.h"
-#include "text/text_encoding.h"
 #include "shell/word_file_sources.h"
+#include "text/text_encoding.h"
 
 namespace kwintel::test {
 
@@ -90,8 +90,8 @@ void MainDialogInitialTest::ControlsLieInsideTheFixedSizeDialogInTabOrder() {
   const QRect inside = dialog->rect();
   for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (child->isWindow() || child->isHidden()) continue;
-    QVERIFY2(inside.contains(child->geometry()), qPrintable(child->objectName() + QLatin1Char(' ') +
-                                                           child->metaObject()->className()));
+    QVERIFY2(inside.contains(child->geometry()),
+             qPrintable(child->objectName() + QLatin1Char(' ') + child->metaObject()->className()));
   }
   // Group boxes are drawn behind the controls and let clicks through to them.
   const QList<GroupFrame*> frames = dialog->findChildren<GroupFrame*>();
@@ -99,15 +99,14 @@ void MainDialogInitialTest::ControlsLieInsideTheFixedSizeDialogInTabOrder() {
   for (GroupFrame* frame : frames) QVERIFY(frame->testAttribute(Qt::WA_TransparentForMouseEvents));
 
   // Tab from the pattern box visits the controls in template order; "Alle" and "Geen" are skipped.
-  const int expected[] = {ids::kPatternBox, ids::kMax100,  ids::kMax500,    ids::kMax1000,  ids::kMax15000,
-                          ids::kHoofdKlein, ids::kKopieer, ids::kPrint,     ids::kSorteer,  ids::kResultList,
+  const int expected[] = {ids::kPatternBox, ids::kMax100,     ids::kMax500,      ids::kMax1000, ids::kMax15000,
+                          ids::kHoofdKlein, ids::kKopieer,    ids::kPrint,       ids::kSorteer, ids::kResultList,
                           ids::kGaZoeken,   ids::kDoorzoeken, ids::kKiesBestand, ids::kSource1, ids::kSource2};
   QWidget* widget = dialog->PatternBox();
   for (size_t i = 1; i < std::size(expected); ++i) {
     do {
       widget = widget->nextInFocusChain();
-    } while (widget->parentWidget() != dialog.get() || !(widget->focusPolicy() & Qt::TabFocus) ||
-             widget->isHidden());
+    } while (widget->parentWidget() != dialog.get() || !(widget->focusPolicy() & Qt::TabFocus) || widget->isHidden());
     QCOMPARE(widget, dialog->Control(expected[i]));
   }
   QVERIFY(!(dialog->Control(ids::kAlle)->focusPolicy() & Qt::TabFocus));

@@ -258,8 +258,7 @@ void MainDialogSearchTest::EindeWithATooLongPatternStaysOpen() {
   }
   QVERIFY(dialog->isVisible());
   // The focus the dialog gets back once the message box has gone.
-  QVERIFY(dialog->focusWidget() == dialog->PatternBox() ||
-          dialog->focusWidget() == dialog->PatternBox()->lineEdit());
+  QVERIFY(dialog->focusWidget() == dialog->PatternBox() || dialog->focusWidget() == dialog->PatternBox()->lineEdit());
 
   // The close box ends it at once, without reading the form.
   QTimer::singleShot(0, dialog.get(), [&] { dialog->close(); });

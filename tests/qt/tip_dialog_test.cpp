@@ -10,8 +10,8 @@
 #include <fstream>
 #include <optional>
 
-#include "shell/memory_settings_store.h"
 #include "qt/tip_of_day_dlg.h"
+#include "shell/memory_settings_store.h"
 #include "tips/tip_messages.h"
 #include "tips/tip_of_day.h"
 
@@ -110,8 +110,7 @@ class TipDialogTest : public QObject {
   void aMissingTipsFileDisablesNextTip() {
     TipOfDay tip(profile_, messages_, folder_->filePath("geen.txt").toStdString());
     CTipOfDayDlg dialog(tip);
-    QCOMPARE(Label(dialog)->text(),
-             QStringLiteral("Tips file does not exist in the prescribed directory"));
+    QCOMPARE(Label(dialog)->text(), QStringLiteral("Tips file does not exist in the prescribed directory"));
     QVERIFY(!Next(dialog)->isEnabled());
   }
 
@@ -135,8 +134,7 @@ class TipDialogTest : public QObject {
     QCOMPARE(pixel(panel.right() - 6, panel.top() + 60).rgb() & 0xFFFFFF, 0xFFFFFFu);
     // The bulb's glass, yellow, near the panel's top left corner.
     QColor glass = pixel(panel.left() + 12, panel.top() + 22);
-    QVERIFY2(glass.red() > 200 && glass.green() > 150 && glass.blue() < 120,
-             qPrintable(glass.name()));
+    QVERIFY2(glass.red() > 200 && glass.green() > 150 && glass.blue() < 120, qPrintable(glass.name()));
   }
 
  private:

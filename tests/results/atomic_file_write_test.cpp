@@ -29,9 +29,7 @@ class AtomicFileWriteTest : public testing::Test {
     text << in.rdbuf();
     return text.str();
   }
-  static void Write(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
+  static void Write(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
   std::size_t EntryCount() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
   }
@@ -45,7 +43,7 @@ TEST_F(AtomicFileWriteTest, ReplacesContentsAndKeepsPermissionBits) {
   ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
   EXPECT_EQ(WriteFileAtomically(file.string(), "ROOS\n"), 0);
   EXPECT_EQ(Read(file), "ROOS\n");
-  struct stat info{};
+  struct stat info {};
   ASSERT_EQ(::stat(file.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 07777, 0640u);
   EXPECT_EQ(EntryCount(), 1u);  // no temporary file left behind

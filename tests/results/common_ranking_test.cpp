@@ -41,14 +41,16 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RankCase{"FewerThanTheMaximum", 10, {{"AAP", 3}, {"EEN", 90}, {"ZEE", 7}}, {"EEN", "ZEE", "AAP"}},
         RankCase{"TheMaximumCutsTheLowest", 2, {{"AAP", 3}, {"EEN", 90}, {"ZEE", 7}, {"NOT", 1}}, {"EEN", "ZEE"}},
-        RankCase{"TiesInTheOrderOffered", 10, {{"ZEE", 5}, {"AAP", 5}, {"MUS", 9}, {"BOK", 5}}, {"MUS", "ZEE", "AAP", "BOK"}},
+        RankCase{"TiesInTheOrderOffered",
+                 10,
+                 {{"ZEE", 5}, {"AAP", 5}, {"MUS", 9}, {"BOK", 5}},
+                 {"MUS", "ZEE", "AAP", "BOK"}},
         // The later of two equal counts loses the last place, also to one offered before it.
         RankCase{"ATieAtTheCutKeepsTheEarlier", 2, {{"EEN", 9}, {"ZEE", 5}, {"AAP", 5}}, {"EEN", "ZEE"}},
         RankCase{"AHigherCountDisplacesTheEarlier", 2, {{"ZEE", 5}, {"AAP", 5}, {"MUS", 6}}, {"MUS", "ZEE"}},
         RankCase{"UncountedWordsLastInFoundOrder", 4, {{"AAP", 0}, {"EEN", 2}, {"ZEE", 0}}, {"EEN", "AAP", "ZEE"}},
         RankCase{"MaximumOne", 1, {{"AAP", 1}, {"EEN", 3}, {"ZEE", 3}, {"NOT", 2}}, {"EEN"}},
-        RankCase{"MaximumZeroKeepsNothing", 0, {{"AAP", 1}}, {}},
-        RankCase{"NothingOffered", 5, {}, {}},
+        RankCase{"MaximumZeroKeepsNothing", 0, {{"AAP", 1}}, {}}, RankCase{"NothingOffered", 5, {}, {}},
         RankCase{"LargestCount", 2, {{"AAP", UINT64_MAX}, {"EEN", UINT64_MAX - 1}, {"ZEE", 1}}, {"AAP", "EEN"}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -47,8 +47,8 @@ TEST(AppendResultLine, PrefixesTheLengthAndDropsIjLines) {
     if (line) {
       EXPECT_EQ(*line, row.shown);
     }
-    const std::vector<std::string> expected = row.shown ? std::vector<std::string>{row.shown}
-                                                        : std::vector<std::string>{};
+    const std::vector<std::string> expected =
+        row.shown ? std::vector<std::string>{row.shown} : std::vector<std::string>{};
     EXPECT_EQ(view.results.Lines(), expected);
     EXPECT_EQ(dialog.resultBackup.Strings(), expected);
     EXPECT_EQ(searchRunState.resultCount, row.shown ? 1 : 0);

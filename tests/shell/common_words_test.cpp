@@ -4,8 +4,8 @@
 
 #include "run_search_fixture.h"
 #include "shell/auxiliary_commands.h"
-#include "shell/common_words.h"
 #include "shell/command_table.h"
+#include "shell/common_words.h"
 #include "shell/result_commands.h"
 
 namespace kwintel {

@@ -1,8 +1,8 @@
 #include <new>
 
+#include "ports/control_ids.h"
 #include "result_fixture.h"
 #include "shell/result_commands.h"
-#include "ports/control_ids.h"
 
 namespace kwintel {
 namespace {

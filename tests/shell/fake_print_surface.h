@@ -30,9 +30,7 @@ class FakePrintSurface : public PrintSurface {
   void EndJob() override { ++jobsEnded; }
   void StartPage() override { pages.emplace_back(); }
   void EndPage() override { pages.back().ended = true; }
-  TextExtent MeasureText(std::string_view text) override {
-    return measure ? measure(text) : TextExtent{100, 50};
-  }
+  TextExtent MeasureText(std::string_view text) override { return measure ? measure(text) : TextExtent{100, 50}; }
   void DrawText(int x, int y, std::string_view text) override {
     pages.back().draws.push_back({x, y, std::string(text)});
   }

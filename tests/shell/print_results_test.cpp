@@ -57,16 +57,14 @@ TEST_F(PrintTest, NoResultLineMeansNoDialog) {
 TEST_F(PrintTest, OneResultLinePrintsOnePageWithHeader) {
   ShowNumbered(1);
   FakePrintSurface fake(1000, 1000);
-  PrintResultLines(fake, view.results, "/usr/share/kwintel/opentaal",
-                   [this] { return platform.now; });
+  PrintResultLines(fake, view.results, "/usr/share/kwintel/opentaal", [this] { return platform.now; });
   EXPECT_EQ(fake.jobs, std::vector<std::string>{"Woordenzoekprogramma"});
   EXPECT_EQ(fake.jobsEnded, 1);
   ASSERT_EQ(fake.pages.size(), 1u);
   EXPECT_TRUE(fake.pages[0].ended);
   ASSERT_EQ(fake.pages[0].draws.size(), 2u);
   const auto& header = fake.pages[0].draws[0];
-  EXPECT_EQ(header.text,
-            "ZARVO Uit /usr/share/kwintel/opentaal op 3-2-2027  9:05:07, pagina 1");
+  EXPECT_EQ(header.text, "ZARVO Uit /usr/share/kwintel/opentaal op 3-2-2027  9:05:07, pagina 1");
   EXPECT_EQ(std::make_pair(header.x, header.y), std::make_pair(150, 75));
   EXPECT_EQ(fake.pages[0].draws[1].text, "L1");
 }
@@ -77,17 +75,15 @@ TEST_F(PrintTest, ColumnsOfTwelveSixToAPage) {
   struct Row {
     int line, page, x, y;
   };
-  const Row rows[] = {{1, 1, 150, 150},  {12, 1, 150, 700}, {13, 1, 280, 150}, {25, 1, 410, 150},
-                      {37, 1, 540, 150}, {49, 1, 670, 150}, {61, 1, 800, 150}, {72, 1, 800, 700},
-                      {73, 2, 150, 150}};
+  const Row rows[] = {{1, 1, 150, 150},  {12, 1, 150, 700}, {13, 1, 280, 150}, {25, 1, 410, 150}, {37, 1, 540, 150},
+                      {49, 1, 670, 150}, {61, 1, 800, 150}, {72, 1, 800, 700}, {73, 2, 150, 150}};
   for (const Row& row : rows) {
     EXPECT_EQ(PlaceOf(row.line), std::make_tuple(row.page, row.x, row.y)) << "line " << row.line;
   }
   ASSERT_EQ(printer.pages.size(), 2u);
   EXPECT_EQ(printer.pages[0].draws.size(), 73u);  // header and 72 lines; never the summary
   EXPECT_EQ(printer.pages[1].draws.size(), 2u);
-  EXPECT_EQ(printer.pages[1].draws[0].text,
-            "ZARVO Uit /usr/share/kwintel/opentaal op 3-2-2027  9:05:07, pagina 2");
+  EXPECT_EQ(printer.pages[1].draws[0].text, "ZARVO Uit /usr/share/kwintel/opentaal op 3-2-2027  9:05:07, pagina 2");
 }
 
 TEST_F(PrintTest, AWideLineWidensEveryLaterColumnOfItsPage) {

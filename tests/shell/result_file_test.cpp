@@ -3,17 +3,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "result_fixture.h"
 #include "results/result_file.h"
-#include "shell/result_commands.h"
 #include "results/result_state.h"
 #include "results/write_error_text.h"
+#include "shell/result_commands.h"
 
 namespace kwintel {
 namespace {
@@ -28,9 +28,7 @@ std::string ReadFile(const fs::path& path) {
   return bytes.str();
 }
 
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+void WriteFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 class ResultFileTest : public ResultFixture {
  protected:
@@ -55,8 +53,7 @@ class ResultFileTest : public ResultFixture {
     return strays;
   }
 
-  static constexpr const char* kExpected =
-      "AAP\nBAK\nZEE\nKAT\n\u20AC\u0081\u008D\u008F\u0090\u009D\u00E9\u00FF\n";
+  static constexpr const char* kExpected = "AAP\nBAK\nZEE\nKAT\n\u20AC\u0081\u008D\u008F\u0090\u009D\u00E9\u00FF\n";
   fs::path folder;
 };
 
@@ -130,8 +127,8 @@ TEST_F(ResultFileTest, AFailedWriteNamesFileAndReasonAndKeepsTheOldFile) {
   const auto failure = WriteResultFileTo(dialog.view.Results(), (folder / "oud.txt").string());
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, SIG_DFL);
-  EXPECT_EQ(failure, "Kan resultaat niet schrijven naar " + (folder / "oud.txt").string() +
-                         ": systeemfout " + std::to_string(EFBIG));
+  EXPECT_EQ(failure, "Kan resultaat niet schrijven naar " + (folder / "oud.txt").string() + ": systeemfout " +
+                         std::to_string(EFBIG));
   EXPECT_EQ(ReadFile(folder / "oud.txt"), "oud\n");
   EXPECT_EQ(Strays({"oud.txt", "map"}), Lines{});
 }
@@ -141,13 +138,11 @@ TEST_F(ResultFileTest, AFolderOrFileWithoutWriteAccessIsRefused) {
   WriteFile(folder / "oud.txt", "oud\n");
   fs::permissions(folder / "oud.txt", fs::perms(0444));
   EXPECT_EQ(WriteResultFileTo(dialog.view.Results(), (folder / "oud.txt").string()),
-            "Kan resultaat niet schrijven naar " + (folder / "oud.txt").string() +
-                ": Toegang geweigerd");
+            "Kan resultaat niet schrijven naar " + (folder / "oud.txt").string() + ": Toegang geweigerd");
   fs::permissions(folder / "oud.txt", fs::perms(0644));
   fs::permissions(folder, fs::perms(0555));
   EXPECT_EQ(WriteResultFileTo(dialog.view.Results(), (folder / "oud.txt").string()),
-            "Kan resultaat niet schrijven naar " + (folder / "oud.txt").string() +
-                ": Toegang geweigerd");
+            "Kan resultaat niet schrijven naar " + (folder / "oud.txt").string() + ": Toegang geweigerd");
   EXPECT_EQ(ReadFile(folder / "oud.txt"), "oud\n");
 }
 
@@ -156,17 +151,15 @@ TEST_F(ResultFileTest, TheDialogShowsTheFailureUnderFout) {
   WriteResultFile(dialog);
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].text,
-            "Kan resultaat niet schrijven naar " + (folder / "weg" / "?.txt").string() +
-                ": Map bestaat niet");
+            "Kan resultaat niet schrijven naar " + (folder / "weg" / "?.txt").string() + ": Map bestaat niet");
   EXPECT_EQ(view.messages[0].caption, "Fout");
   EXPECT_EQ(resultFileName, *platform.resultFileAnswer);  // proposed again for another try
 }
 
 TEST(WriteErrorReason, NamesTheUsualCausesInDutch) {
   const std::pair<int, const char*> rows[] = {
-      {EACCES, "Toegang geweigerd"},   {ENOSPC, "Schijf vol"},
-      {EROFS, "Alleen-lezen bestandssysteem"}, {ENOENT, "Map bestaat niet"},
-      {EISDIR, "Is een map"},          {EDQUOT, "Quotum overschreden"},
+      {EACCES, "Toegang geweigerd"}, {ENOSPC, "Schijf vol"}, {EROFS, "Alleen-lezen bestandssysteem"},
+      {ENOENT, "Map bestaat niet"},  {EISDIR, "Is een map"}, {EDQUOT, "Quotum overschreden"},
       {EIO, "systeemfout 5"}};
   for (const auto& [error, reason] : rows) EXPECT_EQ(WriteErrorReason(error), reason);
 }

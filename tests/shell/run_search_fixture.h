@@ -11,12 +11,12 @@
 #include "engine/engine_types.h"
 #include "engine/search_types.h"
 #include "engine/word_file_name.h"
-#include "shell/run_search.h"
-#include "shell/auxiliary_commands.h"
 #include "ports/control_ids.h"
+#include "shell/auxiliary_commands.h"
 #include "shell/memory_platform.h"
 #include "shell/memory_view.h"
 #include "shell/program_state.h"
+#include "shell/run_search.h"
 #include "shell/word_file_sources.h"
 #include "word_file_fixture.h"
 
@@ -29,7 +29,8 @@ inline Lines FourLetterWords(int count) {
   Lines words;
   for (int n = 0; n < count; ++n) {
     std::string word(4, 'A');
-    for (int i = 3, rest = n; i >= 0; --i, rest /= 26) word[static_cast<std::size_t>(i)] = static_cast<char>('A' + rest % 26);
+    for (int i = 3, rest = n; i >= 0; --i, rest /= 26)
+      word[static_cast<std::size_t>(i)] = static_cast<char>('A' + rest % 26);
     words.push_back(word);
   }
   return words;
@@ -57,9 +58,7 @@ class DialogFixture : public ::testing::Test {
   // Writes the word file of `length` under the prefix.
   void WriteWords(int length, std::string_view bytes) { folder.Write(WordFileName("w", length), bytes); }
 
-  void SetType(SearchType type) {
-    view.CheckRadio(ids::kVolgorde, ids::kTelefoon, FindSearchType(type)->radioId);
-  }
+  void SetType(SearchType type) { view.CheckRadio(ids::kVolgorde, ids::kTelefoon, FindSearchType(type)->radioId); }
   void SelectLengths(std::initializer_list<int> lengths) {
     ClearAllLengths(dialog);
     for (const int length : lengths) view.SetChecked(ids::LengthToggleId(length), true);

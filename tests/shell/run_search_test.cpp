@@ -7,11 +7,11 @@
 #include <algorithm>
 
 #include "engine/compiled_pattern.h"
-#include "shell/scan_word_file.h"
 #include "results/result_state.h"
 #include "run_search_fixture.h"
 #include "shell/command_table.h"
 #include "shell/form.h"
+#include "shell/scan_word_file.h"
 
 namespace kwintel {
 namespace {
@@ -64,7 +64,7 @@ TEST_F(RunSearchTest, SkipsFilesThatDoNotOpenAndFindsNamesWithoutLetterCase) {
   WriteWords(2, "EN\n");
   ASSERT_EQ(::mkdir((prefix + "03.DOC").c_str(), 0700), 0);   // a folder in the file's place
   ASSERT_EQ(::mkfifo((prefix + "04.DOC").c_str(), 0600), 0);  // neither a file nor readable
-  folder.Write("W05.doc", "TAKEN\n");                          // 06 and up are missing
+  folder.Write("W05.doc", "TAKEN\n");                         // 06 and up are missing
   Search("*EN");
   EXPECT_EQ(ListLines(), (Lines{"EN", "TAKEN", "Totaal: 2"}));
   EXPECT_TRUE(view.messages.empty());
@@ -73,10 +73,15 @@ TEST_F(RunSearchTest, SkipsFilesThatDoNotOpenAndFindsNamesWithoutLetterCase) {
 
 TEST_F(RunSearchTest, TitleShowsTheFileNameInTheDisplayCharacterSet) {
   wordFilePrefix = folder.Path() + "/w\xC3\xA9";  // "wé" in the file system's UTF-8
-  folder.Write("w\xC3\xA9" "04.DOC", "ROOS\n");
+  folder.Write(
+      "w\xC3\xA9"
+      "04.DOC",
+      "ROOS\n");
   Search("R..S");
   EXPECT_EQ(ListLines(), (Lines{"ROOS", "Totaal: 1"}));
-  EXPECT_EQ(view.title, "Kwintel - " + folder.Path() + "/w\xE9" "04.DOC");
+  EXPECT_EQ(view.title, "Kwintel - " + folder.Path() +
+                            "/w\xE9"
+                            "04.DOC");
 }
 
 struct FileRow {

@@ -40,8 +40,7 @@ TEST_F(RuntimeFileTest, PrefersTheCurrentFolderThenTheExecutablesFolder) {
   EXPECT_EQ(FindRuntimeFile("kwintel.html", ExeFolder()), ExeFolder() + "kwintel.html");
 
   Touch(root_ / "current" / "kwintel.html");
-  EXPECT_EQ(fs::path(FindRuntimeFile("kwintel.html", ExeFolder())),
-            fs::current_path() / "kwintel.html");
+  EXPECT_EQ(fs::path(FindRuntimeFile("kwintel.html", ExeFolder())), fs::current_path() / "kwintel.html");
 }
 
 TEST_F(RuntimeFileTest, AFolderOfThatNameIsNoFile) {

@@ -2,9 +2,9 @@
 #include <random>
 
 #include "result_fixture.h"
+#include "results/result_state.h"
 #include "results/sort_results.h"
 #include "shell/result_commands.h"
-#include "results/result_state.h"
 
 namespace kwintel {
 namespace {
@@ -92,11 +92,9 @@ TEST(SortLines, AgreesWithStdSortOnHardInputs) {
   Lines descending(ascending.rbegin(), ascending.rend());
   inputs = {ascending, descending, equal, few, pipe, noise, {}, {"X"}};
   const auto bytes = [](const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) {
-                                          return static_cast<unsigned char>(x) <
-                                                 static_cast<unsigned char>(y);
-                                        });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
   };
   for (const Lines& input : inputs) {
     Lines up = input, down = input, expected = input;

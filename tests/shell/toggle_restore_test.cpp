@@ -1,7 +1,7 @@
-#include "result_fixture.h"
-#include "shell/result_commands.h"
-#include "results/result_state.h"
 #include "ports/control_ids.h"
+#include "result_fixture.h"
+#include "results/result_state.h"
+#include "shell/result_commands.h"
 
 namespace kwintel {
 namespace {

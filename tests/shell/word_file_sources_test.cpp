@@ -19,8 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> Set(const std::string& base, int first, int last,
-                             const std::string& ending = ".doc") {
+std::vector<std::string> Set(const std::string& base, int first, int last, const std::string& ending = ".doc") {
   std::vector<std::string> names;
   for (int length = first; length <= last; ++length) {
     char digits[4];
@@ -61,8 +60,7 @@ struct DiscoveryCase {
   std::string base;  // the set taken; "-" for none
 };
 
-class Discovery : public WordFileSourcesTest,
-                  public testing::WithParamInterface<DiscoveryCase> {};
+class Discovery : public WordFileSourcesTest, public testing::WithParamInterface<DiscoveryCase> {};
 
 TEST_P(Discovery, TakesTheSetOfTheReferenceBase) {
   const DiscoveryCase& c = GetParam();
@@ -86,27 +84,22 @@ TEST_P(Discovery, TakesTheSetOfTheReferenceBase) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, Discovery,
-    testing::Values(
-        DiscoveryCase{"FullSet", Set("wl", 2, 19), "wl"},
-        DiscoveryCase{"SixFilesAreNoSet", Set("wl", 2, 7), "-"},
-        DiscoveryCase{"SevenFilesAre", Set("wl", 2, 8), "wl"},
-        DiscoveryCase{"CapitalEndingMatches", Set("opentaal", 2, 19, ".DOC"), "opentaal"},
-        DiscoveryCase{"EmptyFolder", {}, "-"},
-        // The first name in case-folded order is the reference: "aa" before "Ab", although 'A'
-        // comes before 'a' in byte order.
-        DiscoveryCase{"CaseFoldedOrder", Join(Set("Ab", 2, 8), Set("aa", 2, 8)), "aa"},
-        DiscoveryCase{"ShorterBaseCountsTowardsReference", Join(Set("wl", 2, 5), Set("w", 6, 8)),
-                      "wl"},
-        DiscoveryCase{"OtherSetDoesNotCount", Join(Set("wl", 2, 5), Set("xy", 6, 8)), "-"},
-        DiscoveryCase{"LengthOnlyNamesAloneAreNoSet", Set("", 2, 19), "-"},
-        DiscoveryCase{"LengthOnlyNamesCountTowardsABase", Join(Set("wl", 2, 3), Set("", 4, 8)),
-                      "wl"},
-        DiscoveryCase{"BasesDifferingInCaseAreTwoSets", Join(Set("WL", 2, 2), Set("wl", 3, 8)),
-                      "-"},
-        DiscoveryCase{"NearMissesIgnored",
-                      Join(Set("wl", 2, 7),
-                           {"wl08.docx", "wl8.doc", "wl08.txt", "wl08doc", "wl2008.doc"}),
-                      "-"}),
+    testing::Values(DiscoveryCase{"FullSet", Set("wl", 2, 19), "wl"},
+                    DiscoveryCase{"SixFilesAreNoSet", Set("wl", 2, 7), "-"},
+                    DiscoveryCase{"SevenFilesAre", Set("wl", 2, 8), "wl"},
+                    DiscoveryCase{"CapitalEndingMatches", Set("opentaal", 2, 19, ".DOC"), "opentaal"},
+                    DiscoveryCase{"EmptyFolder", {}, "-"},
+                    // The first name in case-folded order is the reference: "aa" before "Ab", although 'A'
+                    // comes before 'a' in byte order.
+                    DiscoveryCase{"CaseFoldedOrder", Join(Set("Ab", 2, 8), Set("aa", 2, 8)), "aa"},
+                    DiscoveryCase{"ShorterBaseCountsTowardsReference", Join(Set("wl", 2, 5), Set("w", 6, 8)), "wl"},
+                    DiscoveryCase{"OtherSetDoesNotCount", Join(Set("wl", 2, 5), Set("xy", 6, 8)), "-"},
+                    DiscoveryCase{"LengthOnlyNamesAloneAreNoSet", Set("", 2, 19), "-"},
+                    DiscoveryCase{"LengthOnlyNamesCountTowardsABase", Join(Set("wl", 2, 3), Set("", 4, 8)), "wl"},
+                    DiscoveryCase{"BasesDifferingInCaseAreTwoSets", Join(Set("WL", 2, 2), Set("wl", 3, 8)), "-"},
+                    DiscoveryCase{"NearMissesIgnored",
+                                  Join(Set("wl", 2, 7), {"wl08.docx", "wl8.doc", "wl08.txt", "wl08doc", "wl2008.doc"}),
+                                  "-"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WordFileSourcesTest, AFolderNamedLikeAWordFileDoesNotCount) {
@@ -187,20 +180,19 @@ const std::string kLongFolder = "/" + std::string(254, 'm') + "/";  // 256 chara
 
 INSTANTIATE_TEST_SUITE_P(
     Cuts, Choice,
-    testing::Values(
-        ChoiceCase{"WordFile", "/data/wl05.doc", "/data/wl", ""},
-        ChoiceCase{"NameWithoutDigitsIsCutAllTheSame", "/data/words.doc", "/data/wor", ""},
-        ChoiceCase{"LengthOnlyName", "/data/02.DOC", "/data/", ""},
-        ChoiceCase{"DotsInFolderAndBase", "/d.1/my.wl05.doc", "/d.1/my.wl", ""},
-        ChoiceCase{"NameEndingInADot", "/data/ab.", "/data/", ""},
-        ChoiceCase{"NoDotInTheName", "/d.x/woorden", "", "Geen woordbestand: woorden"},
-        // A name too short for the two digits is cut three characters before its extension too.
-        ChoiceCase{"OneCharacterBeforeTheDot", "/data/w.doc", "/data", ""},
-        ChoiceCase{"NothingBeforeTheDot", "/data/.doc", "/dat", ""},
-        ChoiceCase{"NoRoomBeforeTheDot", "w.doc", "", "Geen woordbestand: w.doc"},
-        ChoiceCase{"PrefixOfTheLimit", kLongFolder + "abc02.doc", kLongFolder + "abc", ""},
-        ChoiceCase{"PrefixOverTheLimit", kLongFolder + "abcd02.doc", "",
-                   "Pad te lang: " + kLongFolder + "abcd"}),
+    testing::Values(ChoiceCase{"WordFile", "/data/wl05.doc", "/data/wl", ""},
+                    ChoiceCase{"NameWithoutDigitsIsCutAllTheSame", "/data/words.doc", "/data/wor", ""},
+                    ChoiceCase{"LengthOnlyName", "/data/02.DOC", "/data/", ""},
+                    ChoiceCase{"DotsInFolderAndBase", "/d.1/my.wl05.doc", "/d.1/my.wl", ""},
+                    ChoiceCase{"NameEndingInADot", "/data/ab.", "/data/", ""},
+                    ChoiceCase{"NoDotInTheName", "/d.x/woorden", "", "Geen woordbestand: woorden"},
+                    // A name too short for the two digits is cut three characters before its extension too.
+                    ChoiceCase{"OneCharacterBeforeTheDot", "/data/w.doc", "/data", ""},
+                    ChoiceCase{"NothingBeforeTheDot", "/data/.doc", "/dat", ""},
+                    ChoiceCase{"NoRoomBeforeTheDot", "w.doc", "", "Geen woordbestand: w.doc"},
+                    ChoiceCase{"PrefixOfTheLimit", kLongFolder + "abc02.doc", kLongFolder + "abc", ""},
+                    ChoiceCase{"PrefixOverTheLimit", kLongFolder + "abcd02.doc", "",
+                               "Pad te lang: " + kLongFolder + "abcd"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WordFileSourcesTest, CancelEmptiesThePrefixAndLeavesTitleAndHighlight) {
@@ -218,8 +210,7 @@ TEST(ExecutableFolderTest, IsTheRealFolderOfTheRunningProgram) {
   const std::string folder = ExecutableFolder();
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(folder.back(), '/');
-  EXPECT_EQ(fs::path(folder).parent_path(),
-            fs::canonical("/proc/self/exe").parent_path());
+  EXPECT_EQ(fs::path(folder).parent_path(), fs::canonical("/proc/self/exe").parent_path());
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "shell/memory_settings_store.h"
 #include "ports/settings_store.h"
+#include "shell/memory_settings_store.h"
 
 namespace kwintel {
 namespace {

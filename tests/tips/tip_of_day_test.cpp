@@ -62,13 +62,11 @@ TEST_F(TipsTest, FirstRunShowsTheFirstTipAndKeepsItsPlace) {
 
 TEST_F(TipsTest, NextTipCyclesInFileOrderAndNeverShowsSkippedLines) {
   TipOfDay tip(profile_, messages_, WriteTips(kThreeTips));
-  EXPECT_EQ(Tips(tip, 4), (StringVector{"Eerste tip", "Tweede tip", "Derde tip", "Eerste tip",
-                                        "Tweede tip"}));
+  EXPECT_EQ(Tips(tip, 4), (StringVector{"Eerste tip", "Tweede tip", "Derde tip", "Eerste tip", "Tweede tip"}));
 }
 
 TEST_F(TipsTest, CrLfLineEndsAreNoPartOfTheTip) {
-  TipOfDay tip(profile_, messages_,
-               WriteTips("; opmerking\r\nEen\r\n\r\nTwee\r\n \r\nDrie zonder regeleinde"));
+  TipOfDay tip(profile_, messages_, WriteTips("; opmerking\r\nEen\r\n\r\nTwee\r\n \r\nDrie zonder regeleinde"));
   EXPECT_EQ(Tips(tip, 3), (StringVector{"Een", "Twee", "Drie zonder regeleinde", "Een"}));
 }
 
@@ -78,8 +76,7 @@ TEST_F(TipsTest, LongLinesAreReadInPiecesOf999Characters) {
   std::string fits(998, 'A');
   std::string longer = std::string(999, 'B') + std::string(501, 'C');
   TipOfDay tip(profile_, messages_, WriteTips(fits + "\r\n" + longer + "\nKort\n"));
-  EXPECT_EQ(Tips(tip, 3),
-            (StringVector{fits, std::string(999, 'B'), std::string(501, 'C'), "Kort"}));
+  EXPECT_EQ(Tips(tip, 3), (StringVector{fits, std::string(999, 'B'), std::string(501, 'C'), "Kort"}));
 }
 
 TEST_F(TipsTest, ConfirmWritesStartUpAsTheInverseOfTheCheckBox) {
@@ -204,8 +201,8 @@ TEST_F(TipsTest, FileTimeStampHasThatForm) {
   EXPECT_EQ(months.find(stamp.substr(4, 3)) % 4, 0u) << stamp;
   // The characters each later place may hold.
   const char* const digit = "0123456789";
-  const std::string_view places[] = {" ", " 123", digit, " ", "012", digit, ":", "012345", digit, ":",
-                                     "0123456", digit, " ", digit, digit, digit, digit};
+  const std::string_view places[] = {" ", " 123",    digit, " ", "012", digit, ":",   "012345", digit,
+                                     ":", "0123456", digit, " ", digit, digit, digit, digit};
   for (std::size_t i = 0; i < std::size(places); ++i) {
     EXPECT_NE(places[i].find(stamp[7 + i]), std::string_view::npos) << stamp << " at " << 7 + i;
   }

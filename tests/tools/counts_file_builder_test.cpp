@@ -35,30 +35,26 @@ TEST_P(CountsListLine, CountsSkipsOrDrops) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, CountsListLine,
-    testing::Values(
-        LineCase{"NumberSpaceWord", "12 roos", "ROOS\t12\n", 0, 0},
-        LineCase{"TagsAfterTheWordIgnored", "12 roos N(soort,ev):11 WW(pv):1", "ROOS\t12\n", 0, 0},
-        LineCase{"BlanksAndTabs", "  12\t \troos\tN:12\r\n", "ROOS\t12\n", 0, 0},
-        LineCase{"ConvertedToCp1252Capitals", "5 caf\xC3\xA9", "CAF\xC9\t5\n", 0, 0},
-        LineCase{"LongWordInTheLastFile", "2 " + std::string(20, 'x'), std::string(20, 'X') + "\t2\n", 0, 0},
-        LineCase{"ZeroCountWritesNothing", "0 roos", "", 0, 0},
-        LineCase{"NotInTheSet", "5 kikker", "", 0, 1},
-        LineCase{"NoCp1252Form", "5 CO\xE2\x82\x82", "", 0, 1},
-        LineCase{"OneLetter", "9 a", "", 0, 1},
-        LineCase{"WordFirst", "roos 12", "", 1, 0},
-        LineCase{"DigitsRunIntoTheWord", "12roos", "", 1, 0},
-        LineCase{"NumberAlone", "12", "", 1, 0},
-        LineCase{"NumberAndBlanks", "12  \t", "", 1, 0},
-        LineCase{"Negative", "-3 roos", "", 1, 0},
-        LineCase{"Fraction", "1.5 roos", "", 1, 0},
-        LineCase{"TooLarge", "18446744073709551616 roos", "", 1, 0},
-        LineCase{"Empty", "", "", 1, 0}),
+    testing::Values(LineCase{"NumberSpaceWord", "12 roos", "ROOS\t12\n", 0, 0},
+                    LineCase{"TagsAfterTheWordIgnored", "12 roos N(soort,ev):11 WW(pv):1", "ROOS\t12\n", 0, 0},
+                    LineCase{"BlanksAndTabs", "  12\t \troos\tN:12\r\n", "ROOS\t12\n", 0, 0},
+                    LineCase{"ConvertedToCp1252Capitals", "5 caf\xC3\xA9", "CAF\xC9\t5\n", 0, 0},
+                    LineCase{"LongWordInTheLastFile", "2 " + std::string(20, 'x'), std::string(20, 'X') + "\t2\n", 0,
+                             0},
+                    LineCase{"ZeroCountWritesNothing", "0 roos", "", 0, 0},
+                    LineCase{"NotInTheSet", "5 kikker", "", 0, 1},
+                    LineCase{"NoCp1252Form", "5 CO\xE2\x82\x82", "", 0, 1}, LineCase{"OneLetter", "9 a", "", 0, 1},
+                    LineCase{"WordFirst", "roos 12", "", 1, 0}, LineCase{"DigitsRunIntoTheWord", "12roos", "", 1, 0},
+                    LineCase{"NumberAlone", "12", "", 1, 0}, LineCase{"NumberAndBlanks", "12  \t", "", 1, 0},
+                    LineCase{"Negative", "-3 roos", "", 1, 0}, LineCase{"Fraction", "1.5 roos", "", 1, 0},
+                    LineCase{"TooLarge", "18446744073709551616 roos", "", 1, 0}, LineCase{"Empty", "", "", 1, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CountsFileBuilderTest, FormsOfOneWordAddUpAndTheFileIsSortedByBytes) {
   const WordFileSet set = TheSet();
   std::istringstream counts(
-      "\xEF\xBB\xBF" "10 En\n3 en\n2 EN\n7 zee\n1 aap\n4 ab\n6 caf\xC3\xA9\n1 Caf\xC3\xA9\n");
+      "\xEF\xBB\xBF"
+      "10 En\n3 en\n2 EN\n7 zee\n1 aap\n4 ab\n6 caf\xC3\xA9\n1 Caf\xC3\xA9\n");
   const CountsFileBuilder builder = BuildCountsFile(counts, set);
   // AAP before AB, though it is longer: one byte order over all lengths; 0xC9 after Z.
   EXPECT_EQ(builder.Contents(), "AAP\t1\nAB\t4\nCAF\xC9\t7\nEN\t15\nZEE\t7\n");

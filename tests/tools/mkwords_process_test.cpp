@@ -51,10 +51,10 @@ class MkwordsProcessTest : public testing::Test {
 };
 
 TEST_F(MkwordsProcessTest, WritesTheWholeSetAndPrintsTheCounts) {
-  std::ofstream(folder_ / "lijst.txt", std::ios::binary)
-      << "roos\nRoos\nkat\ncaf\xC3\xA9\nCO\xE2\x82\x82\na\n" << std::string(25, 'z') << "\n";
-  const Outcome run = RunCommandLine(std::string(KWINTEL_MKWORDS_PATH) + " " + (folder_ / "lijst.txt").string() +
-                          " " + (folder_ / "wl").string());
+  std::ofstream(folder_ / "lijst.txt", std::ios::binary) << "roos\nRoos\nkat\ncaf\xC3\xA9\nCO\xE2\x82\x82\na\n"
+                                                         << std::string(25, 'z') << "\n";
+  const Outcome run = RunCommandLine(std::string(KWINTEL_MKWORDS_PATH) + " " + (folder_ / "lijst.txt").string() + " " +
+                                     (folder_ / "wl").string());
   ASSERT_EQ(run.status, 0) << run.output;
   for (int length = 2; length <= 19; ++length) {
     char name[16];
@@ -72,8 +72,8 @@ TEST_F(MkwordsProcessTest, WritesTheWholeSetAndPrintsTheCounts) {
 TEST_F(MkwordsProcessTest, BadUseAndMissingInputAreReported) {
   EXPECT_EQ(RunCommandLine(KWINTEL_MKWORDS_PATH).status, 2);
   EXPECT_EQ(RunCommandLine(std::string(KWINTEL_MKWORDS_PATH) + " a b c").status, 2);
-  const Outcome missing = RunCommandLine(std::string(KWINTEL_MKWORDS_PATH) + " " +
-                              (folder_ / "geen.txt").string() + " " + (folder_ / "wl").string());
+  const Outcome missing = RunCommandLine(std::string(KWINTEL_MKWORDS_PATH) + " " + (folder_ / "geen.txt").string() +
+                                         " " + (folder_ / "wl").string());
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.output.find("geen.txt"), std::string::npos);
   EXPECT_FALSE(fs::exists(folder_ / "wl02.DOC"));
@@ -91,14 +91,14 @@ TEST_F(MkwordsProcessTest, CountsFileBesideTheSet) {
   EXPECT_EQ(Read(folder_ / "wl.FRQ"), "CAF\xC9\t1\nEN\t13\nROOS\t5\n");
   EXPECT_EQ(Read(folder_ / "wl03.DOC"), "ZEE\n");
   EXPECT_NE(run.output.find("Met telling: 3 woorden"), std::string::npos) << run.output;
-  EXPECT_NE(run.output.find("2 regels zonder getal en woord; niet in de lijst: 1\n"), std::string::npos)
-      << run.output;
+  EXPECT_NE(run.output.find("2 regels zonder getal en woord; niet in de lijst: 1\n"), std::string::npos) << run.output;
 }
 
 TEST_F(MkwordsProcessTest, CountsFromStandardInput) {
   std::ofstream(folder_ / "lijst.txt", std::ios::binary) << "roos\n";
-  const Outcome run = RunCommandLine("printf '4 roos\\n' | " + Mkwords("--counts - " + (folder_ / "lijst.txt").string() +
-                                                                      " " + (folder_ / "wl").string()));
+  const Outcome run =
+      RunCommandLine("printf '4 roos\\n' | " +
+                     Mkwords("--counts - " + (folder_ / "lijst.txt").string() + " " + (folder_ / "wl").string()));
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(Read(folder_ / "wl.FRQ"), "ROOS\t4\n");
 }
@@ -120,8 +120,9 @@ TEST_F(MkwordsProcessTest, BadUseOfCountsIsAUsageError) {
   const std::string list = (folder_ / "lijst.txt").string();
   std::ofstream(list, std::ios::binary) << "roos\n";
   const std::string prefix = (folder_ / "wl").string();
-  for (const std::string& arguments : {std::string("--counts"), list + " " + prefix + " --counts", "--counts a --counts b " + list + " " + prefix,
-                                      "--counts - - " + prefix, "--count a " + list + " " + prefix}) {
+  for (const std::string& arguments :
+       {std::string("--counts"), list + " " + prefix + " --counts", "--counts a --counts b " + list + " " + prefix,
+        "--counts - - " + prefix, "--count a " + list + " " + prefix}) {
     const Outcome run = RunCommandLine(Mkwords(arguments) + " < /dev/null");
     EXPECT_EQ(run.status, 2) << arguments;
     EXPECT_NE(run.output.find("Gebruik: kwintel-mkwords [--counts TELLINGEN] INVOER VOORVOEGSEL"), std::string::npos);

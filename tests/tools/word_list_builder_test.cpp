@@ -33,23 +33,31 @@ TEST_P(StoredWord, LandsInItsFileAsCapitals) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Conversion, StoredWord,
-    testing::Values(
-        LineCase{"Plain", "roos", 4, "ROOS"},
-        LineCase{"CrLf", "roos\r\n", 4, "ROOS"},
-        LineCase{"AccentedSmallBecomesCapital", "caf\xC3\xA9", 4, "CAF\xC9"},
-        LineCase{"OeLigatureInTheHighControls", "\xC5\x93uvre", 5, "\x8CUVRE"},
-        LineCase{"SharpSStays", "stra\xC3\x9F" "e", 6, "STRA\xDF" "E"},
-        LineCase{"InnerSpaceKept", "1e Exlo\xC3\xABrmond", 13, "1E EXLO\xCBRMOND"},
-        LineCase{"EuroSign", "\xE2\x82\xAC" "10-biljet", 10, "\x80" "10-BILJET"},
-        LineCase{"TwoCharacters", "ai", 2, "AI"},
-        LineCase{"NineteenInNineteen", std::string(19, 'x'), 19, std::string(19, 'X')},
-        LineCase{"LongerInNineteen", std::string(20, 'x'), 19, std::string(20, 'X')},
-        LineCase{"NinetySevenFits", std::string(97, 'a'), 19, std::string(97, 'A')},
-        // Two UTF-8 bytes but one Windows-1252 character: counted after conversion.
-        LineCase{"LengthCountsConvertedCharacters", "\xC3\xA9\xC3\xA9n", 3, "\xC9\xC9N"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Conversion, StoredWord,
+                         testing::Values(LineCase{"Plain", "roos", 4, "ROOS"}, LineCase{"CrLf", "roos\r\n", 4, "ROOS"},
+                                         LineCase{"AccentedSmallBecomesCapital", "caf\xC3\xA9", 4, "CAF\xC9"},
+                                         LineCase{"OeLigatureInTheHighControls", "\xC5\x93uvre", 5, "\x8CUVRE"},
+                                         LineCase{"SharpSStays",
+                                                  "stra\xC3\x9F"
+                                                  "e",
+                                                  6,
+                                                  "STRA\xDF"
+                                                  "E"},
+                                         LineCase{"InnerSpaceKept", "1e Exlo\xC3\xABrmond", 13, "1E EXLO\xCBRMOND"},
+                                         LineCase{"EuroSign",
+                                                  "\xE2\x82\xAC"
+                                                  "10-biljet",
+                                                  10,
+                                                  "\x80"
+                                                  "10-BILJET"},
+                                         LineCase{"TwoCharacters", "ai", 2, "AI"},
+                                         LineCase{"NineteenInNineteen", std::string(19, 'x'), 19, std::string(19, 'X')},
+                                         LineCase{"LongerInNineteen", std::string(20, 'x'), 19, std::string(20, 'X')},
+                                         LineCase{"NinetySevenFits", std::string(97, 'a'), 19, std::string(97, 'A')},
+                                         // Two UTF-8 bytes but one Windows-1252 character: counted after conversion.
+                                         LineCase{"LengthCountsConvertedCharacters", "\xC3\xA9\xC3\xA9n", 3,
+                                                  "\xC9\xC9N"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct SkipCase {
   const char* name;
@@ -67,25 +75,21 @@ TEST_P(DroppedWord, IsCountedAndNotStored) {
   EXPECT_EQ(set.*(GetParam().counter), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Refusals, DroppedWord,
-    testing::Values(
-        SkipCase{"Empty", "", &WordFileSet::tooShort},
-        SkipCase{"OneLetter", "a", &WordFileSet::tooShort},
-        SkipCase{"OneAccentedLetter", "\xC3\xA9\r\n", &WordFileSet::tooShort},
-        SkipCase{"SubscriptTwo", "CO\xE2\x82\x82", &WordFileSet::noCp1252Form},
-        SkipCase{"NotUtf8", "caf\xE9", &WordFileSet::noCp1252Form},
-        SkipCase{"Tab", "a\tb", &WordFileSet::controlCharacter},
-        SkipCase{"CarriageReturnInside", "ab\rcd", &WordFileSet::controlCharacter},
-        SkipCase{"NinetyEight", std::string(98, 'a'), &WordFileSet::tooLong}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Refusals, DroppedWord,
+                         testing::Values(SkipCase{"Empty", "", &WordFileSet::tooShort},
+                                         SkipCase{"OneLetter", "a", &WordFileSet::tooShort},
+                                         SkipCase{"OneAccentedLetter", "\xC3\xA9\r\n", &WordFileSet::tooShort},
+                                         SkipCase{"SubscriptTwo", "CO\xE2\x82\x82", &WordFileSet::noCp1252Form},
+                                         SkipCase{"NotUtf8", "caf\xE9", &WordFileSet::noCp1252Form},
+                                         SkipCase{"Tab", "a\tb", &WordFileSet::controlCharacter},
+                                         SkipCase{"CarriageReturnInside", "ab\rcd", &WordFileSet::controlCharacter},
+                                         SkipCase{"NinetyEight", std::string(98, 'a'), &WordFileSet::tooLong}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WordFileSetTest, SortsByByteValueAndDropsDuplicatesAfterCapitals) {
-  std::istringstream list(
-      "\xEF\xBB\xBFzee\nroos\nRoos\nROOS\n\xC3\xA9\xC3\xA9n\naap\nab\nAAP\nzzz\n");
+  std::istringstream list("\xEF\xBB\xBFzee\nroos\nRoos\nROOS\n\xC3\xA9\xC3\xA9n\naap\nab\nAAP\nzzz\n");
   const WordFileSet set = BuildWordFileSet(list);
-  EXPECT_EQ(set.ForLength(3),
-            (std::vector<std::string>{"AAP", "ZEE", "ZZZ", "\xC9\xC9N"}));  // 0xC9 after Z
+  EXPECT_EQ(set.ForLength(3), (std::vector<std::string>{"AAP", "ZEE", "ZZZ", "\xC9\xC9N"}));  // 0xC9 after Z
   EXPECT_EQ(set.ForLength(4), std::vector<std::string>{"ROOS"});
   EXPECT_EQ(set.ForLength(2), std::vector<std::string>{"AB"});
   EXPECT_EQ(set.duplicates, 3);

@@ -70,18 +70,17 @@ void CountsFileBuilder::AddLine(std::string_view line) {
     ++droppedForms_;
     return;
   }
-  std::uint64_t& total =
-      counts_[LengthIndex(length)][static_cast<std::size_t>(place - words.begin())];
+  std::uint64_t& total = counts_[LengthIndex(length)][static_cast<std::size_t>(place - words.begin())];
   // A sum past 64 bits stays at the largest count rather than wrap to a small one.
   total = total > std::numeric_limits<std::uint64_t>::max() - *count ? std::numeric_limits<std::uint64_t>::max()
-                                                                      : total + *count;
+                                                                     : total + *count;
 }
 
 std::size_t CountsFileBuilder::CountedWords() const {
   std::size_t counted = 0;
   for (const auto& counts : counts_) {
-    counted += static_cast<std::size_t>(std::count_if(counts.begin(), counts.end(),
-                                                      [](std::uint64_t count) { return count > 0; }));
+    counted += static_cast<std::size_t>(
+        std::count_if(counts.begin(), counts.end(), [](std::uint64_t count) { return count > 0; }));
   }
   return counted;
 }

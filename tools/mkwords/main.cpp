@@ -67,13 +67,11 @@ void PrintCounts(const kwintel::WordFileSet& set) {
   for (int length = kwintel::kMinWordLength; length <= kwintel::kMaxWordLength; ++length) {
     const auto count = set.ForLength(length).size();
     total += static_cast<long>(count);
-    std::printf("%-6s  %zu\n", length == kwintel::kMaxWordLength ? "19+" : std::to_string(length).c_str(),
-                count);
+    std::printf("%-6s  %zu\n", length == kwintel::kMaxWordLength ? "19+" : std::to_string(length).c_str(), count);
   }
   std::printf("Totaal: %ld\n", total);
   std::printf("Overgeslagen: %d (geen Windows-1252-vorm: %d, stuurteken: %d, langer dan %zu tekens: %d)\n",
-              set.Skipped(), set.noCp1252Form, set.controlCharacter,
-              kwintel::kMaxWordFileWordLength, set.tooLong);
+              set.Skipped(), set.noCp1252Form, set.controlCharacter, kwintel::kMaxWordFileWordLength, set.tooLong);
   std::printf("Weggelaten: %d korter dan 2 tekens, %d dubbel\n", set.tooShort, set.duplicates);
 }
 

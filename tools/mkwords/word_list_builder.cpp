@@ -15,8 +15,7 @@ ListWord ConvertListWord(std::string_view line) {
   if (!converted) return {{}, ListWordFault::kNoCp1252Form};
   // A control byte would end the word early for the matchers, and a CR before the line end would
   // be taken for part of it: such a word cannot be stored as it is.
-  if (std::any_of(converted->begin(), converted->end(),
-                  [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
+  if (std::any_of(converted->begin(), converted->end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
     return {{}, ListWordFault::kControlCharacter};
   }
   if (converted->size() < static_cast<std::size_t>(kMinWordLength)) return {{}, ListWordFault::kTooShort};
@@ -30,10 +29,18 @@ void WordListBuilder::AddLine(std::string_view line) {
     case ListWordFault::kNone:
       set_.ForLength(FileLengthOf(converted.word.size())).push_back(std::move(converted.word));
       return;
-    case ListWordFault::kTooShort: ++set_.tooShort; return;
-    case ListWordFault::kNoCp1252Form: ++set_.noCp1252Form; return;
-    case ListWordFault::kControlCharacter: ++set_.controlCharacter; return;
-    case ListWordFault::kTooLong: ++set_.tooLong; return;
+    case ListWordFault::kTooShort:
+      ++set_.tooShort;
+      return;
+    case ListWordFault::kNoCp1252Form:
+      ++set_.noCp1252Form;
+      return;
+    case ListWordFault::kControlCharacter:
+      ++set_.controlCharacter;
+      return;
+    case ListWordFault::kTooLong:
+      ++set_.tooLong;
+      return;
   }
 }
 

@@ -18,17 +18,15 @@ inline constexpr std::size_t kMaxWordFileWordLength = 97;
 struct WordFileSet {
   // words[L - 2]: the words of file L, byte-sorted, without duplicates.
   std::array<std::vector<std::string>, kMaxWordLength - kMinWordLength + 1> words;
-  int tooShort = 0;         // empty lines and one-character words, dropped
-  int noCp1252Form = 0;     // not UTF-8, or a character Windows-1252 cannot hold: skipped
-  int controlCharacter = 0; // a control character (tab, CR inside the line, ...): skipped
-  int tooLong = 0;          // more than 97 characters after conversion: skipped
-  int duplicates = 0;       // the same word again after conversion to capitals
+  int tooShort = 0;          // empty lines and one-character words, dropped
+  int noCp1252Form = 0;      // not UTF-8, or a character Windows-1252 cannot hold: skipped
+  int controlCharacter = 0;  // a control character (tab, CR inside the line, ...): skipped
+  int tooLong = 0;           // more than 97 characters after conversion: skipped
+  int duplicates = 0;        // the same word again after conversion to capitals
 
   int Skipped() const { return noCp1252Form + controlCharacter + tooLong; }
   std::vector<std::string>& ForLength(int length) { return words[LengthIndex(length)]; }
-  const std::vector<std::string>& ForLength(int length) const {
-    return words[LengthIndex(length)];
-  }
+  const std::vector<std::string>& ForLength(int length) const { return words[LengthIndex(length)]; }
 };
 
 // Why a line of a UTF-8 list gives no word of the set.
