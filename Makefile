@@ -18,6 +18,7 @@ build: configure
 	@cmake --build $(BUILD_DIR)
 
 test: build
+	@scripts/check-format.sh
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j2
 	@scripts/test-sanitizers.sh
 	@scripts/fuzz.sh replay
