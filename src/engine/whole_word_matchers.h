@@ -21,8 +21,9 @@ bool HasWholeWordMatchers();
 // pattern has digits v, and 0 when not.
 int EnoughBytesOfEachCountWhole(const char* word, std::size_t length, const FrequencyPattern& pattern);
 
-// A set of bytes as two tables of 16 bytes: the bit h of entry l in `low` stands for the byte
-// 16h + l, that of `high` for 128 + 16h + l.
+// A set of bytes as two tables of 16 bytes, for a nibble-table byte lookup (a byte's low four
+// bits pick the entry, its high bits the bit, in one byte shuffle for 32 bytes at once): the bit
+// h of entry l in `low` stands for the byte 16h + l, that of `high` for 128 + 16h + l.
 struct NibbleByteSet {
   NibbleByteSet() = default;
   explicit NibbleByteSet(const ByteSet& set);

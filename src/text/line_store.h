@@ -1,8 +1,8 @@
 #pragma once
-// A list of text lines held end to end in large blocks. A search can add hundreds of thousands of
-// lines; one allocation per line, or a vector of strings that moves every string each time it
-// grows, would cost more than the search itself. Here a line costs a copy of its bytes and one
-// small index entry, and clearing keeps the blocks for the next list.
+// A list of text lines held end to end in large blocks (an arena with copy-on-write). A search can add hundreds of
+// thousands of lines; one allocation per line, or a vector of strings that moves every string each time it grows, would
+// cost more than the search itself. Here a line costs a copy of its bytes and one small index entry, and clearing keeps
+// the blocks for the next list.
 //
 // Copies share their lines: a copy costs nothing until one of the stores changes lines another
 // one sees, and then only that store takes a copy of its own. Lines once written never change, so

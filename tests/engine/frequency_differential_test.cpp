@@ -6,13 +6,13 @@
 
 #include <algorithm>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "engine/engine_types.h"
 #include "engine/frequency_pattern.h"
 #include "engine/match_word.h"
+#include "random_patterns.h"
 
 namespace kwintel {
 namespace {
@@ -54,19 +54,15 @@ bool PlainFrequency(const std::string& word, const std::string& pattern) {
 }
 
 TEST(FrequencyDifferentialTest, RandomPatternsAndWordsGiveThePlainPairing) {
-  std::mt19937 random(5150);
-  const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  testing_support::RandomPatterns random(5150);
+  const auto below = [&random](int n) { return random.Below(n); };
   static const char kPatternCharacters[] = "1122334590**** X";
   static const char kWordCharacters[] = {'A', 'B', 'C', 'D', 'A', 'B', 'E', ' ', '-', 'a', '~', '\xC9', '\t'};
   int matches = 0;
   for (int i = 0; i < 30'000; ++i) {
-    std::string pattern;
-    const int patternLength = 1 + below(5);
-    for (int k = 0; k < patternLength; ++k) pattern += kPatternCharacters[below(sizeof kPatternCharacters - 1)];
-    std::string word;
+    const std::string pattern = random.Characters(1 + below(5), kPatternCharacters, sizeof kPatternCharacters - 1);
     const int wordLength = below(8) == 0 ? 10 + below(30) : below(12);
-    const int alphabet = below(4) == 0 ? 13 : 7;
-    for (int k = 0; k < wordLength; ++k) word += kWordCharacters[below(alphabet)];
+    const std::string word = random.Characters(wordLength, kWordCharacters, below(4) == 0 ? 13 : 7);
     matchState.matched = 0;
     MatchFrequency(word.c_str(), pattern.c_str());
     ASSERT_EQ(matchState.matched == 1, PlainFrequency(word, pattern))

@@ -87,6 +87,13 @@ class RandomPatterns {
   }
   std::string Word() { return Word(Below(15)); }
 
+  // `length` characters drawn from the first `alphabet` of `characters`.
+  std::string Characters(int length, const char* characters, int alphabet) {
+    std::string text;
+    for (int i = 0; i < length; ++i) text += characters[Below(alphabet)];
+    return text;
+  }
+
   // A letter variable's value before a match: unbound, or a letter the words use.
   int Variable() {
     static const int kValues[] = {0, 0, 0, 'A', 'B', 'C'};

@@ -5,12 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include <algorithm>
 #include <string>
 
 #include "engine/match_word.h"
 #include "engine/prepare_search_pattern.h"
 #include "engine/sequence_plain_match.h"
+#include "random_patterns.h"
 
 namespace kwintel {
 namespace {
@@ -69,27 +70,21 @@ std::string Outcome(void (*matcher)(const char*, const char*), const std::string
 }
 
 TEST(SequenceLongWordTest, LongerWordsGiveThePlainOutcome) {
-  // Words of 20 to 48 characters from few letters, so that runs find many starts and tries of a
-  // run come round again from many positions, with patterns of up to three inner runs.
-  static const char* const kTokens[] = {"A", "B", "C", ".", "/", "[AB]", "{A}", "&", "$", "*", "*", "*"};
-  std::mt19937 random(4711);
-  const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  // Words of 20 to 48 characters, so that runs find many starts and tries of a run come round
+  // again from many positions, with patterns of two inner runs and more.
+  testing_support::RandomPatterns random(4711);
   int compared = 0;
   int matches = 0;
   while (compared < 400) {
-    std::string pattern;
-    int runs = 0;
-    for (int length = 2 + below(8); length > 0; --length) {
-      const std::string token = kTokens[below(sizeof kTokens / sizeof *kTokens)];
-      if (token == "*" && ((!pattern.empty() && pattern.back() == '*') || runs == 4)) continue;
-      runs += token == "*";
-      pattern += token;
-    }
+    std::string pattern = random.TypedSequence(true, 9);
     int minLength = 0;
     int maxLength = 0;
-    if (runs < 2 || !PrepareSearchPattern(pattern, SearchType::Sequence, minLength, maxLength)) continue;
-    std::string word;
-    for (int length = 20 + below(29); length > 0; --length) word += "AABBC"[below(5)];
+    if (std::count(pattern.begin(), pattern.end(), '*') < 2 ||
+        !PrepareSearchPattern(pattern, SearchType::Sequence, minLength, maxLength)) {
+      continue;
+    }
+    if (pattern[0] == '-') pattern.erase(0, 1);
+    const std::string word = random.Word(20 + random.Below(29));
     ASSERT_EQ(Outcome(MatchSequencePlain, pattern, word), Outcome(MatchSequence, pattern, word))
         << "pattern «" << pattern << "» word «" << word << "»";
     matches += matchState.matched;
