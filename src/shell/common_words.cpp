@@ -1,5 +1,7 @@
 #include "shell/common_words.h"
 
+#include <sys/stat.h>
+
 #include <optional>
 
 #include "ports/control_ids.h"
@@ -38,7 +40,11 @@ void ToggleCommon(MainDialog& dialog) {
 }
 
 void ShowCommonAvailability(MainDialog& dialog) {
-  const bool available = CountsOfSet(wordFilePrefix) != nullptr;
+  // Whether the file is there: reading it waits for the first search that ranks by it, so that
+  // a program that never ranks never pays for the counts.
+  struct stat status {};
+  const bool available = !wordFilePrefix.empty() && ::stat(CountsFilePath(wordFilePrefix).c_str(), &status) == 0 &&
+                         S_ISREG(status.st_mode);
   if (!available && dialog.common) ToggleCommon(dialog);
   dialog.view.SetEnabled(ids::kGangbaar, available);
 }

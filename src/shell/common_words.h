@@ -16,7 +16,8 @@ const WordCounts* CountsOfSet(const std::string& prefix);
 // "Gangbaar": flips the ranking by counts and the box's state.
 void ToggleCommon(MainDialog& dialog);
 
-// Enables "Gangbaar" when the chosen set has counts; without them the box is disabled and off.
+// Enables "Gangbaar" when the chosen set has a counts file; without one the box is disabled and
+// off. Looks only for the file: its counts are read by the first search that ranks by them.
 void ShowCommonAvailability(MainDialog& dialog);
 
 }  // namespace kwintel
