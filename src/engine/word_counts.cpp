@@ -101,50 +101,107 @@ std::uint64_t HashWord(std::string_view word) {
 
 std::string CountsFilePath(const std::string& prefix) { return prefix + ".FRQ"; }
 
+namespace {
+
+// A line of a counts file: its word and count, or nothing when it is damaged.
+struct CountsLine {
+  std::string_view word;
+  std::uint64_t count = 0;
+  bool damaged = true;
+};
+
+// The line from `next` (which moves past its LF) to its end.
+CountsLine ReadCountsLine(const char*& next, const char* end) {
+  const char* lineFeed = static_cast<const char*>(std::memchr(next, '\n', static_cast<std::size_t>(end - next)));
+  if (lineFeed == nullptr) lineFeed = end;
+  std::string_view line(next, static_cast<std::size_t>(lineFeed - next));
+  next = lineFeed + 1;
+  if (line.ends_with('\r')) line.remove_suffix(1);
+  const std::size_t tab = line.find('\t');
+  const auto count = tab == std::string_view::npos ? std::nullopt : ParseCount(line.substr(tab + 1));
+  if (tab == 0 || !count || tab > WordCounts::kMaxWordLength) return {};
+  return CountsLine{line.substr(0, tab), *count, false};
+}
+
+}  // namespace
+
 WordCounts WordCounts::FromContents(std::vector<char> contents) {
   WordCounts result;
   result.contents_ = std::move(contents);
-  const char* const base = result.contents_.data();
-  const char* next = base;
+  const char* next = result.contents_.data();
   const char* const end = next + result.contents_.size();
+  // One pass counts the words and the damaged lines and tells whether the bytes can be searched.
+  bool rising = true;
+  std::string_view last;
+  std::size_t words = 0;
+  while (next < end) {
+    const CountsLine line = ReadCountsLine(next, end);
+    if (line.damaged) {
+      ++result.damagedLines_;
+      continue;
+    }
+    if (words > 0 && !(last < line.word)) rising = false;
+    last = line.word;
+    ++words;
+  }
+  result.wellFormed_ = rising && result.damagedLines_ == 0;
+  if (result.wellFormed_) {
+    result.size_ = words;
+  } else {
+    result.size_ = result.BuildTable();  // a word listed twice counts once
+  }
+  return result;
+}
+
+std::size_t WordCounts::BuildTable() const {
+  const char* const base = contents_.data();
+  const char* next = base;
+  const char* const end = next + contents_.size();
 
   // At least twice as many slots as lines (the last one perhaps without its LF) keeps the table
   // at most half full.
   const auto lines = static_cast<std::size_t>(std::count(next, end, '\n')) + 1;
   std::size_t capacity = 16;
   while (capacity < 2 * lines) capacity *= 2;
-  result.slots_.assign(capacity, Slot{});
-  result.shift_ = 64 - std::countr_zero(capacity);
+  slots_.assign(capacity, Slot{});
+  shift_ = 64 - std::countr_zero(capacity);
 
+  std::size_t size = 0;
   while (next < end) {
-    const char* lineFeed = static_cast<const char*>(std::memchr(next, '\n', static_cast<std::size_t>(end - next)));
-    if (lineFeed == nullptr) lineFeed = end;
-    std::string_view line(next, static_cast<std::size_t>(lineFeed - next));
-    next = lineFeed + 1;
-    if (line.ends_with('\r')) line.remove_suffix(1);
-
-    const std::size_t tab = line.find('\t');
-    const auto count = tab == std::string_view::npos ? std::nullopt : ParseCount(line.substr(tab + 1));
-    if (tab == 0 || !count) {
-      ++result.damagedLines_;
-      continue;
-    }
-    const std::string_view word = line.substr(0, tab);
-    if (word.size() > kMaxWordLength) {
-      ++result.damagedLines_;
-      continue;
-    }
-    const std::uint64_t hash = HashWord(word);
-    Slot& slot = result.slots_[result.SlotOf(word, hash)];
+    const CountsLine line = ReadCountsLine(next, end);
+    if (line.damaged) continue;
+    const std::uint64_t hash = HashWord(line.word);
+    Slot& slot = slots_[SlotOf(line.word, hash)];
     if (slot.length == 0) {
-      slot.offset = static_cast<std::uint32_t>(word.data() - base);
-      slot.length = static_cast<std::uint16_t>(word.size());
+      slot.offset = static_cast<std::uint32_t>(line.word.data() - base);
+      slot.length = static_cast<std::uint16_t>(line.word.size());
       slot.tag = static_cast<std::uint16_t>(hash);
-      ++result.size_;
+      ++size;
     }
-    slot.count = SaturatingSum(slot.count, *count);
+    slot.count = SaturatingSum(slot.count, line.count);
   }
-  return result;
+  return size;
+}
+
+std::uint64_t WordCounts::SearchedCountOf(std::string_view word) const {
+  const char* const base = contents_.data();
+  std::size_t low = 0;  // always a line's start
+  std::size_t high = contents_.size();
+  while (low < high) {
+    // The line that holds the middle byte, found from the line feed before it.
+    std::size_t start = low + (high - low) / 2;
+    while (start > low && base[start - 1] != '\n') --start;
+    const char* next = base + start;
+    const CountsLine line = ReadCountsLine(next, base + high);
+    const int order = line.word.compare(word);
+    if (order == 0) return line.count;
+    if (order < 0) {
+      low = static_cast<std::size_t>(next - base);
+    } else {
+      high = start;
+    }
+  }
+  return 0;
 }
 
 std::size_t WordCounts::SlotOf(std::string_view word, std::uint64_t hash) const {
@@ -161,7 +218,14 @@ std::size_t WordCounts::SlotOf(std::string_view word, std::uint64_t hash) const 
 }
 
 std::uint64_t WordCounts::CountOf(std::string_view word) const {
-  if (slots_.empty() || word.empty() || word.size() > kMaxWordLength) return 0;
+  if (contents_.empty() || word.empty() || word.size() > kMaxWordLength) return 0;
+  if (slots_.empty()) {
+    if (wellFormed_ && lookups_ < kSearchedLookups) {
+      ++lookups_;
+      return SearchedCountOf(word);
+    }
+    BuildTable();
+  }
   return slots_[SlotOf(word, HashWord(word))].count;
 }
 

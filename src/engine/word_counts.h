@@ -36,8 +36,13 @@ class WordCounts {
   static WordCounts FromContents(std::vector<char> contents);
 
   // How often `word` occurs; 0 for a word the file does not list. Case and bytes must match
-  // exactly. One hash and, as a rule, one or two slots compared.
+  // exactly. The first kSearchedLookups look-ups of a well-formed file (every line a word and its
+  // count, the words in strictly rising byte order, as kwintel-mkwords writes it) are a binary
+  // search in its bytes; after them the hash table is built once, and then a look-up is one hash
+  // and, as a rule, one or two slots compared. So a search that finds a few words, the usual one
+  // in kwintel-cli, which reads the counts anew for every search, never pays for the table.
   std::uint64_t CountOf(std::string_view word) const;
+  static constexpr std::size_t kSearchedLookups = 4096;
 
   // Words listed (each once, however many lines named it).
   std::size_t Size() const { return size_; }
@@ -61,10 +66,16 @@ class WordCounts {
 
   // The index of the slot that holds `word`, or of the empty slot where it would go.
   std::size_t SlotOf(std::string_view word, std::uint64_t hash) const;
+  // Fills the hash table from contents_; returns the number of distinct words.
+  std::size_t BuildTable() const;
+  // The count of `word` by a binary search in the bytes of a well-formed file.
+  std::uint64_t SearchedCountOf(std::string_view word) const;
 
   std::vector<char> contents_;  // a vector's move keeps its bytes in place
-  std::vector<Slot> slots_;     // a power of two of them, or none
-  int shift_ = 64;              // the hash's top bits pick the first slot: hash >> shift_
+  bool wellFormed_ = false;     // contents_ can be searched: see CountOf
+  mutable std::size_t lookups_ = 0;
+  mutable std::vector<Slot> slots_;  // a power of two of them, or none before BuildTable
+  mutable int shift_ = 64;           // the hash's top bits pick the first slot: hash >> shift_
   std::size_t size_ = 0;
   std::size_t damagedLines_ = 0;
 };
