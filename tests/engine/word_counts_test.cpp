@@ -110,6 +110,32 @@ TEST(WordCountsTest, AgreesWithAPlainMapOverManyWords) {
   }
 }
 
+// A file as kwintel-mkwords writes it (sorted, each word once) is first searched in its bytes, and
+// after kSearchedLookups look-ups read through its table: both must give the same counts, for
+// listed and unlisted words, the first and last lines and bytes of 128 and above included.
+TEST(WordCountsTest, ASortedFileAnswersAlikeBeforeAndAfterItsTable) {
+  std::map<std::string, std::uint64_t> listed;
+  std::mt19937 random(16);
+  std::uniform_int_distribution<int> byte(0x20, 0xFF);
+  while (listed.size() < 3'000) {
+    std::string word(static_cast<std::size_t>(1 + random() % 12), ' ');
+    for (char& c : word) c = static_cast<char>(byte(random));
+    listed[word] = random() % 1000;
+  }
+  std::string contents;
+  for (const auto& [word, n] : listed) contents += word + "\t" + std::to_string(n) + "\n";
+  contents.pop_back();  // the last line without its line feed
+  const WordCounts counts = Parse(contents);
+  EXPECT_EQ(counts.Size(), listed.size());
+  for (int round = 0; round < 3; ++round) {  // past kSearchedLookups in the second round
+    for (const auto& [word, n] : listed) {
+      ASSERT_EQ(counts.CountOf(word), n) << word;
+      ASSERT_EQ(counts.CountOf(word + "\x01"), 0u) << word;
+    }
+  }
+  static_assert(WordCounts::kSearchedLookups < 2 * 3'000);
+}
+
 TEST(WordCountsTest, CountsFileBesideTheWordFiles) {
   EXPECT_EQ(CountsFilePath("/usr/lib/kwintel/opentaal"), "/usr/lib/kwintel/opentaal.FRQ");
   EXPECT_EQ(CountsFilePath("wl"), "wl.FRQ");
