@@ -13,6 +13,7 @@
 #include "results/result_state.h"
 #include "shell/add_result_line.h"
 #include "shell/run_search.h"
+#include "shell/scan_word_file.h"
 #include "shell/word_file_sources.h"
 #include "text/text_encoding.h"
 
@@ -26,14 +27,7 @@ class GatheringSink : public ScanSink {
 
   void Found(std::string_view word) override { index_.Add(word); }
 
-  void Pump(const WordFile& file) override {
-    const std::int64_t total = searchRunState.bytesTotal;
-    if (total > 0) {
-      const std::int64_t done = searchRunState.bytesDone + file.Position();
-      dialog_.view.SetProgress(static_cast<int>(std::clamp<std::int64_t>(done * 100 / total, 0, 100)));
-    }
-    PumpMessages(dialog_);
-  }
+  void Pump(const WordFile& file) override { ShowScanProgress(dialog_, file); }
 
  private:
   MainDialog& dialog_;

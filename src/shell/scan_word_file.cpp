@@ -41,15 +41,7 @@ class DialogScanSink : public ScanSink {
     if (dialog_.ranking == nullptr && searchRunState.resultCount >= maxResults_) searchRunState.stopRequested = true;
   }
 
-  void Pump(const WordFile& file) override {
-    const std::int64_t total = searchRunState.bytesTotal;
-    if (total > 0) {
-      const std::int64_t done = searchRunState.bytesDone + file.Position();
-      // A file that grew after the sizes were summed must not push the bar past its end.
-      dialog_.view.SetProgress(static_cast<int>(std::clamp<std::int64_t>(done * 100 / total, 0, 100)));
-    }
-    PumpMessages(dialog_);
-  }
+  void Pump(const WordFile& file) override { ShowScanProgress(dialog_, file); }
 
  private:
   MainDialog& dialog_;
@@ -60,6 +52,16 @@ class DialogScanSink : public ScanSink {
 };
 
 }  // namespace
+
+void ShowScanProgress(MainDialog& dialog, const WordFile& file) {
+  const std::int64_t total = searchRunState.bytesTotal;
+  if (total > 0) {
+    const std::int64_t done = searchRunState.bytesDone + file.Position();
+    // A file that grew after the sizes were summed must not push the bar past its end.
+    dialog.view.SetProgress(static_cast<int>(std::clamp<std::int64_t>(done * 100 / total, 0, 100)));
+  }
+  PumpMessages(dialog);
+}
 
 void ScanWordFile(MainDialog& dialog, const CompiledPattern& pattern, WordFile& file, int maxResults, int length) {
   dialog.view.SetTitle(kTitlePrefix + FileNameForDisplay(WordFileName(wordFilePrefix, length)));

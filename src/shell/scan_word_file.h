@@ -16,4 +16,8 @@ namespace kwintel {
 // Allocates only for the lines it adds.
 void ScanWordFile(MainDialog& dialog, const CompiledPattern& pattern, WordFile& file, int maxResults, int length);
 
+// What a scan does at each of its pumps: moves the progress bar to searchRunState.bytesDone plus
+// the file's position, as a share of bytesTotal (not at all when that is 0), and pumps.
+void ShowScanProgress(MainDialog& dialog, const WordFile& file);
+
 }  // namespace kwintel
