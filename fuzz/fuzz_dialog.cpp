@@ -8,15 +8,6 @@
 #include "shell/program_state.h"
 
 namespace kwintel::fuzz {
-namespace {
-
-// The radio of each search type, indexed by the type's value.
-constexpr std::array<int, 10> kTypeRadios = {ids::kVolgorde,        ids::kAnagram, ids::kSet,     ids::kSubset,
-                                             ids::kFrequentie,      ids::kStapel,  ids::kProduct, ids::kSom,
-                                             ids::kAnagramMinusOne, ids::kTelefoon};
-
-}  // namespace
-
 FuzzDialog::FuzzDialog(const ControlLines& control) {
   ResetProgramWideState();
   upperCaseMode = control.upperCase ? 1 : 0;
@@ -29,7 +20,7 @@ FuzzDialog::FuzzDialog(const ControlLines& control) {
   view.SetText(ids::kPatternBox, control.pattern);
   view.SetText(ids::kMetFilter, control.mustContain);
   view.SetText(ids::kZonderFilter, control.mustNotContain);
-  const int typeRadio = kTypeRadios[static_cast<std::size_t>(control.type)];
+  const int typeRadio = FindSearchType(control.type)->radioId;
   for (int radio : kSearchTypeRadios) view.SetChecked(radio, radio == typeRadio);
   const auto position = static_cast<std::size_t>(control.maxResultsPosition);
   for (std::size_t i = 0; i < ids::kMaxResultsGroup.size(); ++i) {

@@ -14,6 +14,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -105,8 +106,21 @@ void CheckResultLine(std::string_view line, const ControlLines& control, std::st
   if (control.ijOneLetter) FUZZ_REQUIRE(!ContainsIj(line));
   if (Decorated(control.type)) return;
   const bool plain = !HasNul(content);
-  const std::string_view word = control.withLength ? CheckLengthNumber(line, plain) : line;
-  FUZZ_REQUIRE((control.upperCase ? content : std::string_view(lowerContent)).find(word) != std::string_view::npos);
+  // A "Meerwoord" line is several words and shows the number of their letters; a "Verborgen" word
+  // found backwards carries " <".
+  const bool severalWords = control.type == SearchType::MultiWordAnagram;
+  std::string_view word = control.withLength ? CheckLengthNumber(line, plain && !severalWords) : line;
+  if (control.type == SearchType::HiddenWord && word.ends_with(" <")) word.remove_suffix(2);
+  const std::string_view searched = control.upperCase ? content : std::string_view(lowerContent);
+  if (severalWords) {
+    for (std::size_t begin = 0; begin <= word.size();) {
+      const std::size_t end = std::min(word.find(' ', begin), word.size());
+      FUZZ_REQUIRE(searched.find(word.substr(begin, end - begin)) != std::string_view::npos);
+      begin = end + 1;
+    }
+  } else {
+    FUZZ_REQUIRE(searched.find(word) != std::string_view::npos);
+  }
   if (control.upperCase && plain && !HasNul(control.mustContain) && !HasNul(control.mustNotContain)) {
     for (char c : control.mustContain) FUZZ_REQUIRE(word.find(c) != std::string_view::npos);
     for (char c : control.mustNotContain) FUZZ_REQUIRE(word.find(c) == std::string_view::npos);
