@@ -83,8 +83,10 @@ bool Decorated(SearchType type) {
 
 bool HasNul(std::string_view text) { return text.find('\0') != std::string_view::npos; }
 
-// The word of a result line and the length number before it, when "Met lengte" is on.
-std::string_view CheckLengthNumber(std::string_view line, bool exactLength) {
+// The word of a result line after the length number that "Met lengte" puts before it; the number
+// is checked against the word when exactLength is set. A "Verborgen" word found backwards carries
+// " <" after the word, which the number does not count.
+std::string_view CheckLengthNumber(std::string_view line, bool exactLength, bool backwardsMark) {
   std::size_t i = 0;
   while (i < line.size() && line[i] == ' ') ++i;
   std::size_t number = 0;
@@ -95,7 +97,8 @@ std::string_view CheckLengthNumber(std::string_view line, bool exactLength) {
   }
   FUZZ_REQUIRE(i > digitsStart && i >= 2);
   FUZZ_REQUIRE(line.substr(i, 2) == ". ");
-  const std::string_view word = line.substr(i + 2);
+  std::string_view word = line.substr(i + 2);
+  if (backwardsMark && word.ends_with(" <")) word.remove_suffix(2);
   if (exactLength) FUZZ_REQUIRE(number == word.size());
   return word;
 }
@@ -109,8 +112,13 @@ void CheckResultLine(std::string_view line, const ControlLines& control, std::st
   // A "Meerwoord" line is several words and shows the number of their letters; a "Verborgen" word
   // found backwards carries " <".
   const bool severalWords = control.type == SearchType::MultiWordAnagram;
-  std::string_view word = control.withLength ? CheckLengthNumber(line, plain && !severalWords) : line;
-  if (control.type == SearchType::HiddenWord && word.ends_with(" <")) word.remove_suffix(2);
+  const bool hidden = control.type == SearchType::HiddenWord;
+  std::string_view word = line;
+  if (control.withLength) {
+    word = CheckLengthNumber(line, plain && !severalWords, hidden);
+  } else if (hidden && word.ends_with(" <")) {
+    word.remove_suffix(2);
+  }
   const std::string_view searched = control.upperCase ? content : std::string_view(lowerContent);
   if (severalWords) {
     for (std::size_t begin = 0; begin <= word.size();) {
