@@ -1,7 +1,5 @@
 #include "fuzz_dialog.h"
 
-#include <array>
-
 #include "engine/search_types.h"
 #include "ports/control_ids.h"
 #include "results/result_state.h"

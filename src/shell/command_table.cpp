@@ -44,10 +44,9 @@ constexpr std::array<Command, 23> kCommands = {{
     {ids::kEinde, CloseMainDialog},
 }};
 
-bool RefusedWhileRunning(int id) {
+// The commands that may pick another word-file set, which may bring counts or lose them.
+bool ChangesWordSource(int id) {
   switch (id) {
-    case ids::kGaZoeken:
-    case ids::kDoorzoeken:
     case ids::kKiesBestand:
     case ids::kSource1:
     case ids::kSource2:
@@ -59,6 +58,8 @@ bool RefusedWhileRunning(int id) {
   }
 }
 
+bool RefusedWhileRunning(int id) { return id == ids::kGaZoeken || id == ids::kDoorzoeken || ChangesWordSource(id); }
+
 }  // namespace
 
 std::span<const Command> CommandTable() { return kCommands; }
@@ -68,8 +69,7 @@ bool RunCommand(MainDialog& dialog, int id) {
   for (const Command& command : CommandTable()) {
     if (command.id == id) {
       command.run(dialog);
-      // A new word source may bring counts or lose them.
-      if (RefusedWhileRunning(id) && id != ids::kGaZoeken && id != ids::kDoorzoeken) ShowCommonAvailability(dialog);
+      if (ChangesWordSource(id)) ShowCommonAvailability(dialog);
       return true;
     }
   }

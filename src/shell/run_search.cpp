@@ -122,16 +122,17 @@ void RunSearch(MainDialog& dialog) {
   std::optional<CommonRanking> ranking;
   if (counts != nullptr) ranking.emplace(static_cast<std::size_t>(request.maxResults));
   const RankingScope rankingScope(dialog, ranking ? &*ranking : nullptr, counts);
-  WordFile file;
   if (request.type == SearchType::MultiWordAnagram) {
     SearchMultiWordAnagrams(dialog, compiled, request, paths, minLength, maxLength);
-  }
-  for (int length = minLength; length <= maxLength && request.type != SearchType::MultiWordAnagram; ++length) {
-    if (searchRunState.stopRequested) break;
-    if (!request.LengthSelected(length) || !file.Open(paths[LengthIndex(length)])) continue;
-    ScanWordFile(dialog, compiled, file, request.maxResults, length);
-    searchRunState.bytesDone += file.Size();
-    file.Close();
+  } else {
+    WordFile file;
+    for (int length = minLength; length <= maxLength; ++length) {
+      if (searchRunState.stopRequested) break;
+      if (!request.LengthSelected(length) || !file.Open(paths[LengthIndex(length)])) continue;
+      ScanWordFile(dialog, compiled, file, request.maxResults, length);
+      searchRunState.bytesDone += file.Size();
+      file.Close();
+    }
   }
 
   if (ranking) ListRankedLines(dialog, *ranking);
