@@ -10,11 +10,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "bench_word_set.h"
 #include "engine/engine_types.h"
 #include "engine/word_counts.h"
 #include "engine/word_file.h"
@@ -24,26 +24,7 @@
 namespace {
 
 using namespace kwintel;
-
-std::string Prefix() {
-  const char* chosen = std::getenv("KWINTEL_WORD_PREFIX");
-  return chosen ? chosen : KWINTEL_BIN_DIR "/opentaal";
-}
-
-std::vector<std::string> WordsEndingInEn() {
-  std::vector<std::string> words;
-  WordFile file;
-  for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
-    if (!file.Open(WordFileName(Prefix(), length))) continue;
-    const char* word = nullptr;
-    std::size_t size = 0;
-    while (file.NextLine(word, size)) {
-      const std::string_view text(word, size);
-      if (text.ends_with("EN")) words.emplace_back(text);
-    }
-  }
-  return words;
-}
+using bench::WordsEndingInEn;
 
 struct Fixture {
   LoadedWordCounts counts;
@@ -52,7 +33,7 @@ struct Fixture {
 };
 
 const Fixture& TheFixture() {
-  static const Fixture fixture{LoadWordCounts(CountsFilePath(Prefix())), WordsEndingInEn()};
+  static const Fixture fixture{LoadWordCounts(CountsFilePath(bench::WordPrefix())), WordsEndingInEn()};
   return fixture;
 }
 

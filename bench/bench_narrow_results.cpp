@@ -8,10 +8,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "bench_word_set.h"
 #include "engine/engine_types.h"
 #include "engine/word_file.h"
 #include "engine/word_file_name.h"
@@ -30,8 +30,7 @@ constexpr int kLines = 15'000;
 
 // kLines result lines as a search shows them, with or without their length numbers.
 std::vector<std::string> ResultLines(bool withLength) {
-  const char* chosen = std::getenv("KWINTEL_WORD_PREFIX");
-  const std::string prefix = chosen ? chosen : KWINTEL_BIN_DIR "/opentaal";
+  const std::string prefix = bench::WordPrefix();
   std::vector<std::string> lines;
   WordFile file;
   int seen = 0;

@@ -11,11 +11,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "bench_word_set.h"
 #include "engine/hidden_word.h"
 #include "engine/misprint.h"
 #include "engine/multi_word_anagram.h"
@@ -23,24 +22,13 @@
 
 namespace {
 
-std::string WordPrefix() {
-  const char* chosen = std::getenv("KWINTEL_WORD_PREFIX");
-  return chosen != nullptr && *chosen != '\0' ? chosen : std::string(KWINTEL_BIN_DIR) + "/opentaal";
-}
-
-std::string FileName(const std::string& prefix, int length) {
-  char suffix[16];
-  std::snprintf(suffix, sizeof suffix, "%02d.DOC", length);
-  return prefix + suffix;
-}
-
 // Calls visit(word) for every line of the files from minLength to maxLength that `reads`
 // allows, shortest first.
 template <typename Reads, typename Visit>
 void ScanFiles(kwintel::WordFile& file, const std::string& prefix, int minLength, int maxLength, Reads reads,
                Visit visit) {
   for (int length = minLength; length <= maxLength; ++length) {
-    if (!reads(length) || !file.Open(FileName(prefix, length))) continue;
+    if (!reads(length) || !file.Open(kwintel::WordFileName(prefix, length))) continue;
     const char* word = nullptr;
     std::size_t size = 0;
     while (file.NextLine(word, size)) visit(std::string_view(word, size));
@@ -49,7 +37,7 @@ void ScanFiles(kwintel::WordFile& file, const std::string& prefix, int minLength
 }
 
 void Meerwoord(benchmark::State& state, const char* text, bool onlyNeeded) {
-  const std::string prefix = WordPrefix();
+  const std::string prefix = kwintel::bench::WordPrefix();
   const auto pattern = kwintel::PrepareMultiWordAnagram(text);
   if (!pattern) {
     state.SkipWithError("pattern refused");
@@ -77,7 +65,7 @@ void Meerwoord(benchmark::State& state, const char* text, bool onlyNeeded) {
 }
 
 void Verborgen(benchmark::State& state, const char* clue) {
-  const std::string prefix = WordPrefix();
+  const std::string prefix = kwintel::bench::WordPrefix();
   const auto pattern = kwintel::PrepareHiddenWord(clue);
   kwintel::WordFile file;
   std::size_t found = 0;
@@ -93,7 +81,7 @@ void Verborgen(benchmark::State& state, const char* clue) {
 }
 
 void Drukfout(benchmark::State& state, const char* text) {
-  const std::string prefix = WordPrefix();
+  const std::string prefix = kwintel::bench::WordPrefix();
   const auto pattern = kwintel::PrepareMisprint(text);
   kwintel::WordFile file;
   std::size_t found = 0;

@@ -25,6 +25,7 @@
 #include <utility>
 #include <vector>
 
+#include "bench_word_set.h"
 #include "engine/compiled_pattern.h"
 #include "engine/engine_types.h"
 #include "engine/match_word.h"
@@ -174,10 +175,7 @@ void RunMatcher(benchmark::State& state, const WordSet* set, const Case* c, Matc
 }  // namespace
 
 int main(int argc, char** argv) {
-  const char* prefixFromEnvironment = std::getenv("KWINTEL_WORD_PREFIX");
-  const std::string prefix = prefixFromEnvironment != nullptr && *prefixFromEnvironment != '\0'
-                                 ? prefixFromEnvironment
-                                 : std::string(KWINTEL_BIN_DIR) + "/opentaal";
+  const std::string prefix = kwintel::bench::WordPrefix();
   static const std::string wordPrefix = prefix;
   static const WordSet set = LoadWords(prefix);
   if (set.filesRead == 0) {

@@ -8,9 +8,9 @@
 #include <benchmark/benchmark.h>
 
 #include <climits>
-#include <cstdlib>
 #include <string>
 
+#include "bench_word_set.h"
 #include "engine/word_file.h"
 #include "engine/word_file_name.h"
 #include "ports/control_ids.h"
@@ -25,11 +25,7 @@
 namespace {
 
 using namespace kwintel;
-
-std::string WordPrefix() {
-  const char* chosen = std::getenv("KWINTEL_WORD_PREFIX");
-  return chosen ? chosen : KWINTEL_BIN_DIR "/opentaal";
-}
+using bench::WordPrefix;
 
 // `maximum`: the maximum of the search (no limit when 0); `common`: "Gangbaar" on, which reads
 // every file and ranks the lines by the counts of opentaal.FRQ (read once, before the timing).

@@ -9,10 +9,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "bench_word_set.h"
 #include "engine/engine_types.h"
 #include "engine/word_counts.h"
 #include "engine/word_file.h"
@@ -21,30 +21,10 @@
 namespace {
 
 using namespace kwintel;
-
-std::string Prefix() {
-  const char* chosen = std::getenv("KWINTEL_WORD_PREFIX");
-  return chosen ? chosen : KWINTEL_BIN_DIR "/opentaal";
-}
-
-// Every word of the set that ends in EN, in the order a search reads them.
-std::vector<std::string> WordsEndingInEn() {
-  std::vector<std::string> words;
-  WordFile file;
-  for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
-    if (!file.Open(WordFileName(Prefix(), length))) continue;
-    const char* word = nullptr;
-    std::size_t size = 0;
-    while (file.NextLine(word, size)) {
-      const std::string_view text(word, size);
-      if (text.ends_with("EN")) words.emplace_back(text);
-    }
-  }
-  return words;
-}
+using bench::WordsEndingInEn;
 
 void BM_LoadCountsFile(benchmark::State& state) {
-  const std::string path = CountsFilePath(Prefix());
+  const std::string path = CountsFilePath(bench::WordPrefix());
   std::size_t words = 0;
   for (auto _ : state) {
     LoadedWordCounts loaded = LoadWordCounts(path);
@@ -60,7 +40,7 @@ void BM_LoadCountsFile(benchmark::State& state) {
 BENCHMARK(BM_LoadCountsFile)->Unit(benchmark::kMillisecond);
 
 void BM_CountsOfEnWords(benchmark::State& state) {
-  const LoadedWordCounts loaded = LoadWordCounts(CountsFilePath(Prefix()));
+  const LoadedWordCounts loaded = LoadWordCounts(CountsFilePath(bench::WordPrefix()));
   const std::vector<std::string> words = WordsEndingInEn();
   if (loaded.state != CountsFileState::kRead || words.empty()) {
     state.SkipWithError("no counts file or no word files: are they made?");
