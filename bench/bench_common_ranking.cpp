@@ -1,5 +1,5 @@
 // "Gangbaar" ranking the 81,000 words of «*EN» (the set's words ending in EN, in the order a search
-// reads them) with their counts from opentaal.FRQ, keeping 100 and 15,000 lines. The ranking must
+// reads them) with their counts from opentaal.FRQ, keeping 100, 15,000 and all of them. The ranking must
 // add under about 2 ms to a search with a maximum of 100. "ranking" times the offers and the
 // final take alone, "with lookups" adds each word's count lookup, as a search pays both.
 //
@@ -53,7 +53,7 @@ void BM_RankEnWords(benchmark::State& state) {
   }
   state.counters["offers"] = static_cast<double>(offers.size());
 }
-BENCHMARK(BM_RankEnWords)->Name("ranking")->Arg(100)->Arg(15000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RankEnWords)->Name("ranking")->Arg(100)->Arg(15000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_RankEnWordsWithLookups(benchmark::State& state) {
   const Fixture& fixture = TheFixture();
@@ -69,7 +69,12 @@ void BM_RankEnWordsWithLookups(benchmark::State& state) {
   }
   state.counters["offers"] = static_cast<double>(fixture.words.size());
 }
-BENCHMARK(BM_RankEnWordsWithLookups)->Name("ranking with lookups")->Arg(100)->Arg(15000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RankEnWordsWithLookups)
+    ->Name("ranking with lookups")
+    ->Arg(100)
+    ->Arg(15000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

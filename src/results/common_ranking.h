@@ -44,16 +44,19 @@ class CommonRanking {
     std::size_t text;       // its text: texts_[text]
   };
   // The order of the heap: `a` ranks before `b`. With it as "less", the heap's front is the line
-  // that ranks last, the one a better newcomer replaces.
-  static bool RanksBefore(const Entry& a, const Entry& b) {
-    return a.count != b.count ? a.count > b.count : a.arrival < b.arrival;
-  }
+  // that ranks last, the one a better newcomer replaces. A type of its own, not a function, so
+  // that the heap and sort calls inline it.
+  struct RanksBefore {
+    bool operator()(const Entry& a, const Entry& b) const {
+      return a.count != b.count ? a.count > b.count : a.arrival < b.arrival;
+    }
+  };
   // Adds the line, first dropping the line that ranks last when the ranking is full. O(log k).
   void Keep(std::string_view line, std::uint64_t count);
 
   std::size_t maximum_;
   std::size_t offered_ = 0;
-  std::vector<Entry> heap_;         // a binary heap under RanksBefore
+  std::vector<Entry> heap_;         // once full, a binary heap under RanksBefore
   std::vector<std::string> texts_;  // one per kept line; a dropped line's string takes the next
 };
 

@@ -80,8 +80,8 @@ TEST(CommonRankingTest, AReplacedLineLeavesNoBytesOfItsOwn) {
   EXPECT_EQ(Ranked(1, {{"ONGEWOONLIJK LANGE REGEL", 1}, {"AB", 2}}), std::vector<std::string>{"AB"});
 }
 
-// The heap against a stable sort of every offer, with many ties and maxima from 1 to more than
-// was offered.
+// The ranking against a stable sort of every offer, with many ties, many uncounted words, and maxima
+// from 1 to more than was offered (the lines then never become a heap).
 TEST(CommonRankingTest, AgreesWithAStableSortOfEveryOffer) {
   std::mt19937 random(15);
   std::uniform_int_distribution<std::uint64_t> count(0, 40);
