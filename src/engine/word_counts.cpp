@@ -11,6 +11,8 @@
 #include <limits>
 #include <optional>
 
+#include "engine/counts_check.h"
+
 namespace kwintel {
 namespace {
 
@@ -153,6 +155,14 @@ WordCounts WordCounts::FromContents(std::vector<char> contents) {
   return result;
 }
 
+WordCounts WordCounts::FromCheckedContents(std::vector<char> contents, std::size_t words) {
+  WordCounts result;
+  result.contents_ = std::move(contents);
+  result.wellFormed_ = true;
+  result.size_ = words;
+  return result;
+}
+
 std::size_t WordCounts::BuildTable() const {
   const char* const base = contents_.data();
   const char* next = base;
@@ -229,40 +239,56 @@ std::uint64_t WordCounts::CountOf(std::string_view word) const {
   return slots_[SlotOf(word, HashWord(word))].count;
 }
 
-LoadedWordCounts LoadWordCounts(const std::string& path) {
-  LoadedWordCounts loaded;
+namespace {
+
+// Reads the regular file at `path` whole, when it has fewer than `limit` bytes. 0 when it did;
+// ENOENT when there is no file there (or a path through a file, ENOTDIR); otherwise the errno of
+// the failure: EISDIR for a folder, EINVAL for a FIFO or a device, EFBIG for `limit` bytes or more.
+int ReadRegularFile(const std::string& path, std::uint64_t limit, std::vector<char>& contents) {
   int fd;
   do {
     fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   } while (fd < 0 && errno == EINTR);
-  if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return loaded;
-    loaded.state = CountsFileState::kUnreadable;
-    loaded.failure = std::strerror(errno);
-    return loaded;
-  }
+  if (fd < 0) return errno == ENOTDIR ? ENOENT : errno;
   struct stat status {};
   int error = 0;
-  std::vector<char> contents;
   if (::fstat(fd, &status) != 0) {
     error = errno;
   } else if (S_ISDIR(status.st_mode)) {
     error = EISDIR;
   } else if (!S_ISREG(status.st_mode)) {
-    error = EINVAL;  // a FIFO or a device: not a counts file
-  } else if (static_cast<std::uint64_t>(status.st_size) >= (std::uint64_t{1} << 32)) {
-    error = EFBIG;  // the table keeps 32-bit places; a real counts file is a few megabytes
+    error = EINVAL;
+  } else if (static_cast<std::uint64_t>(status.st_size) >= limit) {
+    error = EFBIG;
   } else {
     error = ReadWhole(fd, static_cast<std::size_t>(status.st_size), contents);
-    if (error == 0 && contents.size() >= (std::size_t{1} << 32)) error = EFBIG;  // grew meanwhile
+    if (error == 0 && contents.size() >= limit) error = EFBIG;  // grew meanwhile
   }
   ::close(fd);
+  return error;
+}
+
+}  // namespace
+
+LoadedWordCounts LoadWordCounts(const std::string& path) {
+  LoadedWordCounts loaded;
+  std::vector<char> contents;
+  // The table keeps 32-bit places; a real counts file is a few megabytes.
+  const int error = ReadRegularFile(path, std::uint64_t{1} << 32, contents);
+  if (error == ENOENT) return loaded;
   if (error != 0) {
     loaded.state = CountsFileState::kUnreadable;
     loaded.failure = std::strerror(error);
     return loaded;
   }
   loaded.state = CountsFileState::kRead;
+  std::vector<char> check;
+  if (ReadRegularFile(CountsCheckPath(path), 256, check) == 0) {
+    if (const auto words = CheckedWords({check.data(), check.size()}, {contents.data(), contents.size()})) {
+      loaded.counts = WordCounts::FromCheckedContents(std::move(contents), *words);
+      return loaded;
+    }
+  }
   loaded.counts = WordCounts::FromContents(std::move(contents));
   return loaded;
 }

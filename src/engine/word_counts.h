@@ -34,6 +34,9 @@ class WordCounts {
   // DamagedLines; a word listed twice gets the sum of its counts. Linear in the size; the file
   // must be under 4 GiB (LoadWordCounts refuses a larger one).
   static WordCounts FromContents(std::vector<char> contents);
+  // Takes the bytes of a counts file that its check file vouches for (counts_check.h): known to
+  // be well-formed and to hold `words` words, so they are not read line by line first.
+  static WordCounts FromCheckedContents(std::vector<char> contents, std::size_t words);
 
   // How often `word` occurs; 0 for a word the file does not list. Case and bytes must match
   // exactly. The first kSearchedLookups look-ups of a well-formed file (every line a word and its
@@ -44,6 +47,9 @@ class WordCounts {
   std::uint64_t CountOf(std::string_view word) const;
   static constexpr std::size_t kSearchedLookups = 4096;
 
+  // Every line a word and its count, the words in strictly rising byte order: the form
+  // kwintel-mkwords writes, which a check file may vouch for.
+  bool WellFormed() const { return wellFormed_; }
   // Words listed (each once, however many lines named it).
   std::size_t Size() const { return size_; }
   std::size_t DamagedLines() const { return damagedLines_; }
@@ -93,7 +99,9 @@ struct LoadedWordCounts {
 };
 
 // Reads the counts file at `path` whole in one read. A damaged file still loads (its good lines
-// count); only a missing or unreadable one gives no counts. Never blocks on a FIFO.
+// count); only a missing or unreadable one gives no counts. Never blocks on a FIFO. When the check
+// file beside it (CountsCheckPath) vouches for exactly the bytes read, they are taken as checked;
+// a missing, unreadable or other check file changes nothing but the time the reading takes.
 LoadedWordCounts LoadWordCounts(const std::string& path);
 
 }  // namespace kwintel

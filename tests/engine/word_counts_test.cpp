@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/counts_check.h"
 #include "word_file_fixture.h"
 
 namespace kwintel {
@@ -152,6 +153,26 @@ TEST_F(LoadWordCountsTest, APresentFileIsRead) {
   EXPECT_EQ(loaded.counts.CountOf("AAP"), 12u);
   EXPECT_EQ(loaded.counts.Size(), 2u);
   EXPECT_EQ(loaded.counts.DamagedLines(), 1u);
+}
+
+// A check file that vouches for the bytes lets them be searched unread; one for other bytes (the
+// counts file edited after it was made) changes nothing: a word listed twice still adds up.
+TEST_F(LoadWordCountsTest, ACheckFileCountsOnlyForTheBytesItVouchesFor) {
+  const std::string sorted = "AAP\t12\nEN\t5\nZEE\t3\n";
+  const std::string path = folder.Write("ot.FRQ", sorted);
+  folder.Write("ot.FRQ.check", CountsCheckLine(sorted, 3));
+  const LoadedWordCounts checked = LoadWordCounts(path);
+  EXPECT_TRUE(checked.counts.WellFormed());
+  EXPECT_EQ(checked.counts.Size(), 3u);
+  for (const auto& [word, count] : {std::pair{"AAP", 12u}, {"EN", 5u}, {"ZEE", 3u}, {"NOT", 0u}}) {
+    EXPECT_EQ(checked.counts.CountOf(word), count) << word;
+  }
+
+  folder.Write("ot.FRQ", "ZEE\t3\nAAP\t12\nZEE\t4\n");
+  const LoadedWordCounts edited = LoadWordCounts(path);
+  EXPECT_FALSE(edited.counts.WellFormed());
+  EXPECT_EQ(edited.counts.CountOf("ZEE"), 7u);
+  EXPECT_EQ(edited.counts.CountOf("AAP"), 12u);
 }
 
 TEST_F(LoadWordCountsTest, AnEmptyFileIsPresentWithNoWords) {
