@@ -30,12 +30,18 @@ files() {
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# timed FILE COMMAND...: runs COMMAND with its output in FILE; prints "wall-ms cpu-ms".
+# timed FILE COMMAND...: runs COMMAND with its output in FILE; prints "wall-ms cpu-ms". The wall
+# time comes from EPOCHREALTIME (microseconds): `time` rounds to whole milliseconds, which is most
+# of a search of one word file.
 timed() {
-  local out=$1 TIMEFORMAT='%3R %3U %3S' report
+  local out=$1 TIMEFORMAT='%3U %3S' report
   shift
-  report=$( { time "$@" > "$out" 2> /dev/null; } 2>&1 ) || true
-  awk '{ printf "%.3f %.3f\n", $1 * 1000, ($2 + $3) * 1000 }' <<< "$report"
+  report=$( {
+    local start=$EPOCHREALTIME
+    time "$@" > "$out" 2> /dev/null
+    printf '%s %s\n' "$start" "$EPOCHREALTIME" >&2
+  } 2>&1 ) || true
+  awk 'NR == 1 { cpu = ($1 + $2) * 1000 } NR == 2 { printf "%.3f %.3f\n", ($2 - $1) * 1000, cpu }' <<< "$report"
 }
 
 printf '%-26s %9s %9s %11s %11s %7s %7s\n' "patroon" "kwintel" "grep" "kwintel ms" "grep ms" "ratio" "cpu"
@@ -64,7 +70,7 @@ compare() {
   gw=$(cut -d' ' -f1 "$work/grep.times" | median)
   gc=$(cut -d' ' -f2 "$work/grep.times" | median)
   awk -v l="$label" -v kn="$cli_count" -v gn="$grep_count" -v kw="$kw" -v gw="$gw" -v kc="$kc" -v gc="$gc" \
-    'BEGIN { printf "%-26s %9d %9d %11.1f %11.1f %7.2f %7.2f\n", l, kn, gn, kw, gw, kw / gw, (gc > 0 ? kc / gc : 0) }'
+    'BEGIN { printf "%-26s %9d %9d %11.2f %11.2f %7.2f %7.2f\n", l, kn, gn, kw, gw, kw / gw, (gc > 0 ? kc / gc : 0) }'
 }
 
 compare "R..S"                       4  4 ""   '^R..S$'                          -- 'R..S'
