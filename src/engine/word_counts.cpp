@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -54,51 +53,6 @@ int ReadWhole(int fd, std::size_t size, std::vector<char>& contents) {
   return 0;
 }
 
-std::uint64_t Load8(const char* bytes) {
-  std::uint64_t value;
-  std::memcpy(&value, bytes, 8);
-  return value;
-}
-
-std::uint64_t Load4(const char* bytes) {
-  std::uint32_t value;
-  std::memcpy(&value, bytes, 4);
-  return value;
-}
-
-// The 128-bit product of a and b folded to 64 bits: every input bit reaches most output bits.
-std::uint64_t Mix(std::uint64_t a, std::uint64_t b) {
-  const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
-  return static_cast<std::uint64_t>(product) ^ static_cast<std::uint64_t>(product >> 64);
-}
-
-// A hash of a word, after the multiply-fold hashes of small keys: a word of up to 16 bytes is
-// read as two overlapping blocks (of 8 bytes, of 4, or three single bytes for 1 to 3), so no
-// loop and no byte-by-byte copy; a longer word mixes its middle blocks in first. The length is
-// mixed in, so overlapping reads of different lengths do not collide. Not meant for keys an
-// attacker chooses: the words come from the user's own files.
-std::uint64_t HashWord(std::string_view word) {
-  constexpr std::uint64_t kSeed0 = 0xA0761D6478BD642Fu;
-  constexpr std::uint64_t kSeed1 = 0xE7037ED1A0B428DBu;
-  const char* const bytes = word.data();
-  const std::size_t size = word.size();
-  std::uint64_t first = 0;
-  std::uint64_t last = 0;
-  if (size >= 8) {
-    first = Load8(bytes);
-    last = Load8(bytes + size - 8);
-    for (std::size_t at = 8; at + 8 < size; at += 8) first = Mix(first ^ kSeed0, Load8(bytes + at) ^ kSeed1);
-  } else if (size >= 4) {
-    first = Load4(bytes);
-    last = Load4(bytes + size - 4);
-  } else if (size > 0) {
-    first = std::uint64_t{static_cast<unsigned char>(bytes[0])} << 16 |
-            std::uint64_t{static_cast<unsigned char>(bytes[size / 2])} << 8 |
-            static_cast<unsigned char>(bytes[size - 1]);
-  }
-  return Mix(first ^ kSeed0 ^ size, last ^ kSeed1);
-}
-
 }  // namespace
 
 std::string CountsFilePath(const std::string& prefix) { return prefix + ".FRQ"; }
@@ -129,68 +83,65 @@ CountsLine ReadCountsLine(const char*& next, const char* end) {
 
 WordCounts WordCounts::FromContents(std::vector<char> contents) {
   WordCounts result;
-  result.contents_ = std::move(contents);
-  const char* next = result.contents_.data();
-  const char* const end = next + result.contents_.size();
-  // One pass counts the words and the damaged lines and tells whether the bytes can be searched.
+  // One pass reads the good lines, counts the damaged ones and tells whether the bytes are
+  // well-formed already.
+  std::vector<CountsLine> lines;
+  const char* next = contents.data();
+  const char* const end = next + contents.size();
   bool rising = true;
-  std::string_view last;
-  std::size_t words = 0;
   while (next < end) {
     const CountsLine line = ReadCountsLine(next, end);
     if (line.damaged) {
       ++result.damagedLines_;
       continue;
     }
-    if (words > 0 && !(last < line.word)) rising = false;
-    last = line.word;
-    ++words;
+    if (!lines.empty() && !(lines.back().word < line.word)) rising = false;
+    lines.push_back(line);
   }
-  result.wellFormed_ = rising && result.damagedLines_ == 0;
-  if (result.wellFormed_) {
-    result.size_ = words;
-  } else {
-    result.size_ = result.BuildTable();  // a word listed twice counts once
+  result.fileWellFormed_ = rising && result.damagedLines_ == 0;
+  if (result.fileWellFormed_) {
+    result.size_ = lines.size();
+    result.contents_ = std::move(contents);
+    return result;
   }
+  // The good lines in order of their words; equal words follow each other and add up.
+  std::stable_sort(lines.begin(), lines.end(),
+                   [](const CountsLine& a, const CountsLine& b) { return a.word < b.word; });
+  std::string rewritten;
+  rewritten.reserve(contents.size());
+  for (std::size_t i = 0; i < lines.size();) {
+    std::uint64_t count = 0;
+    std::size_t same = i;
+    for (; same < lines.size() && lines[same].word == lines[i].word; ++same)
+      count = SaturatingSum(count, lines[same].count);
+    rewritten.append(lines[i].word).append("\t").append(std::to_string(count)).append("\n");
+    ++result.size_;
+    i = same;
+  }
+  result.contents_.assign(rewritten.begin(), rewritten.end());
   return result;
 }
 
 WordCounts WordCounts::FromCheckedContents(std::vector<char> contents, std::size_t words) {
   WordCounts result;
   result.contents_ = std::move(contents);
-  result.wellFormed_ = true;
+  result.fileWellFormed_ = true;
   result.size_ = words;
   return result;
 }
 
-std::size_t WordCounts::BuildTable() const {
+void WordCounts::BuildRuns() const {
   const char* const base = contents_.data();
-  const char* next = base;
-  const char* const end = next + contents_.size();
-
-  // At least twice as many slots as lines (the last one perhaps without its LF) keeps the table
-  // at most half full.
-  const auto lines = static_cast<std::size_t>(std::count(next, end, '\n')) + 1;
-  std::size_t capacity = 16;
-  while (capacity < 2 * lines) capacity *= 2;
-  slots_.assign(capacity, Slot{});
-  shift_ = 64 - std::countr_zero(capacity);
-
-  std::size_t size = 0;
-  while (next < end) {
-    const CountsLine line = ReadCountsLine(next, end);
-    if (line.damaged) continue;
-    const std::uint64_t hash = HashWord(line.word);
-    Slot& slot = slots_[SlotOf(line.word, hash)];
-    if (slot.length == 0) {
-      slot.offset = static_cast<std::uint32_t>(line.word.data() - base);
-      slot.length = static_cast<std::uint16_t>(line.word.size());
-      slot.tag = static_cast<std::uint16_t>(hash);
-      ++size;
-    }
-    slot.count = SaturatingSum(slot.count, line.count);
+  const char* const end = base + contents_.size();
+  for (const char* line = base; line < end;) {
+    // Well-formed: the tab comes before the line feed, and there is a tab on every line.
+    const char* tab = static_cast<const char*>(std::memchr(line, '\t', static_cast<std::size_t>(end - line)));
+    const auto length = static_cast<std::size_t>(tab - line);
+    if (length >= runs_.size()) runs_.resize(length + 1);
+    runs_[length].lines.push_back(static_cast<std::uint32_t>(line - base));
+    const char* lineFeed = static_cast<const char*>(std::memchr(tab, '\n', static_cast<std::size_t>(end - tab)));
+    line = lineFeed == nullptr ? end : lineFeed + 1;
   }
-  return size;
 }
 
 std::uint64_t WordCounts::SearchedCountOf(std::string_view word) const {
@@ -214,29 +165,53 @@ std::uint64_t WordCounts::SearchedCountOf(std::string_view word) const {
   return 0;
 }
 
-std::size_t WordCounts::SlotOf(std::string_view word, std::uint64_t hash) const {
-  const std::size_t mask = slots_.size() - 1;
-  const auto tag = static_cast<std::uint16_t>(hash);
-  for (std::size_t index = static_cast<std::size_t>(hash >> shift_);; index = (index + 1) & mask) {
-    const Slot& slot = slots_[index];
-    if (slot.length == 0) return index;
-    if (slot.tag == tag && slot.length == word.size() &&
-        std::memcmp(contents_.data() + slot.offset, word.data(), word.size()) == 0) {
-      return index;
+std::uint64_t WordCounts::RunCountOf(std::string_view word) const {
+  if (word.size() >= runs_.size()) return 0;
+  LengthRun& run = runs_[word.size()];
+  const char* const base = contents_.data();
+  // All words of a run have the length of `word`, so comparing that many bytes orders them.
+  const auto before = [&](std::uint32_t line, std::string_view sought) {
+    return std::memcmp(base + line, sought.data(), sought.size()) < 0;
+  };
+  const std::vector<std::uint32_t>& lines = run.lines;
+  std::size_t low = 0;
+  std::size_t high = lines.size();
+  if (run.next < high) {
+    if (before(lines[run.next], word)) {
+      // Galloping: steps of 1, 2, 4 ... lines from the previous end, until a word is no longer
+      // smaller; the binary search then covers only the last step.
+      low = run.next + 1;
+      for (std::size_t step = 1; low + step - 1 < high; step *= 2) {
+        const std::size_t probe = low + step - 1;
+        if (!before(lines[probe], word)) {
+          high = probe + 1;
+          break;
+        }
+        low = probe + 1;
+      }
+    } else {
+      high = run.next + 1;
     }
   }
+  run.next =
+      static_cast<std::size_t>(std::lower_bound(lines.begin() + static_cast<std::ptrdiff_t>(low),
+                                                lines.begin() + static_cast<std::ptrdiff_t>(high), word, before) -
+                               lines.begin());
+  if (run.next == lines.size() || std::memcmp(base + lines[run.next], word.data(), word.size()) != 0) return 0;
+  const char* next = base + lines[run.next];
+  return ReadCountsLine(next, base + contents_.size()).count;
 }
 
 std::uint64_t WordCounts::CountOf(std::string_view word) const {
   if (contents_.empty() || word.empty() || word.size() > kMaxWordLength) return 0;
-  if (slots_.empty()) {
-    if (wellFormed_ && lookups_ < kSearchedLookups) {
+  if (runs_.empty()) {
+    if (lookups_ < kSearchedLookups) {
       ++lookups_;
       return SearchedCountOf(word);
     }
-    BuildTable();
+    BuildRuns();
   }
-  return slots_[SlotOf(word, HashWord(word))].count;
+  return RunCountOf(word);
 }
 
 namespace {
@@ -273,7 +248,7 @@ int ReadRegularFile(const std::string& path, std::uint64_t limit, std::vector<ch
 LoadedWordCounts LoadWordCounts(const std::string& path) {
   LoadedWordCounts loaded;
   std::vector<char> contents;
-  // The table keeps 32-bit places; a real counts file is a few megabytes.
+  // The runs keep 32-bit places; a real counts file is a few megabytes.
   const int error = ReadRegularFile(path, std::uint64_t{1} << 32, contents);
   if (error == ENOENT) return loaded;
   if (error != 0) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <random>
@@ -75,9 +76,9 @@ TEST(WordCountsTest, AMovedValueStillAnswers) {
   EXPECT_EQ(assigned.CountOf("AB"), 1u);
 }
 
-// The hash table against a plain map: words of 1 to 40 bytes, so every way the hash reads a word
-// (three single bytes, two 4-byte and two 8-byte blocks, middle blocks) is met, with enough words
-// that probes run into each other and wrap around the table's end.
+// A file out of order, with words listed twice, against a plain map: rewritten into sorted lines,
+// one per word, it must give every word of 1 to 40 bytes its sum, both before and after
+// kSearchedLookups look-ups, and the absent ones nothing.
 TEST(WordCountsTest, AgreesWithAPlainMapOverManyWords) {
   std::mt19937 random(15);
   std::uniform_int_distribution<int> length(1, 40);
@@ -111,15 +112,17 @@ TEST(WordCountsTest, AgreesWithAPlainMapOverManyWords) {
   }
 }
 
-// A file as kwintel-mkwords writes it (sorted, each word once) is first searched in its bytes, and
-// after kSearchedLookups look-ups read through its table: both must give the same counts, for
-// listed and unlisted words, the first and last lines and bytes of 128 and above included.
-TEST(WordCountsTest, ASortedFileAnswersAlikeBeforeAndAfterItsTable) {
+// A file as kwintel-mkwords writes it (sorted, each word once) is first searched in its bytes,
+// and after kSearchedLookups look-ups in the runs of its words' lengths, from where the previous
+// look-up of that length ended. Look-ups in rising order (as a scan finds words), falling, at
+// random and of every other word must all find every listed word, the first and last lines and
+// bytes of 128 and above included, and no unlisted one.
+TEST(WordCountsTest, ASortedFileAnswersInAnyOrderOfLookUps) {
   std::map<std::string, std::uint64_t> listed;
   std::mt19937 random(16);
   std::uniform_int_distribution<int> byte(0x20, 0xFF);
   while (listed.size() < 3'000) {
-    std::string word(static_cast<std::size_t>(1 + random() % 12), ' ');
+    std::string word(static_cast<std::size_t>(1 + random() % 4), ' ');
     for (char& c : word) c = static_cast<char>(byte(random));
     listed[word] = random() % 1000;
   }
@@ -128,13 +131,23 @@ TEST(WordCountsTest, ASortedFileAnswersAlikeBeforeAndAfterItsTable) {
   contents.pop_back();  // the last line without its line feed
   const WordCounts counts = Parse(contents);
   EXPECT_EQ(counts.Size(), listed.size());
-  for (int round = 0; round < 3; ++round) {  // past kSearchedLookups in the second round
-    for (const auto& [word, n] : listed) {
-      ASSERT_EQ(counts.CountOf(word), n) << word;
-      ASSERT_EQ(counts.CountOf(word + "\x01"), 0u) << word;
+  std::vector<std::pair<std::string, std::uint64_t>> lookUps(listed.begin(), listed.end());
+  const auto check = [&](const char* order, std::size_t every) {
+    for (std::size_t i = 0; i < lookUps.size(); i += every) {
+      const auto& [word, n] = lookUps[i];
+      ASSERT_EQ(counts.CountOf(word), n) << order << ": " << word;
+      ASSERT_EQ(counts.CountOf(word + "\x01"), 0u) << order << ": " << word;
     }
-  }
-  static_assert(WordCounts::kSearchedLookups < 2 * 3'000);
+  };
+  static_assert(WordCounts::kSearchedLookups < 2 * 3'000);  // the runs take over in the first round
+  check("rising", 1);
+  check("every other", 2);
+  std::reverse(lookUps.begin(), lookUps.end());
+  check("falling", 1);
+  std::shuffle(lookUps.begin(), lookUps.end(), random);
+  check("random", 1);
+  EXPECT_EQ(counts.CountOf(std::string(1, '\x1F')), 0u);  // before the first line
+  EXPECT_EQ(counts.CountOf(std::string(8, '\xFF')), 0u);  // longer than any word
 }
 
 TEST(WordCountsTest, CountsFileBesideTheWordFiles) {
