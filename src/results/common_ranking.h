@@ -10,11 +10,6 @@
 
 namespace kwintel {
 
-struct RankedLine {
-  std::string text;
-  std::uint64_t count = 0;
-};
-
 class CommonRanking {
  public:
   explicit CommonRanking(std::size_t maximum) : maximum_(maximum) {}
@@ -24,7 +19,7 @@ class CommonRanking {
   // the cost of one comparison, without touching its text.
   void Offer(std::string_view line, std::uint64_t count) {
     ++offered_;
-    if (heap_.size() == maximum_ && (maximum_ == 0 || count <= heap_.front().count)) return;
+    if (kept_.size() == maximum_ && (maximum_ == 0 || count <= kept_.front().count)) return;
     Keep(line, count);
   }
 
@@ -32,16 +27,27 @@ class CommonRanking {
   std::size_t Offered() const { return offered_; }
   std::size_t Maximum() const { return maximum_; }
 
-  // The kept lines, highest count first, equal counts in the order offered. O(k log k) for the
-  // k lines kept. Leaves the ranking empty, with its maximum, as if nothing had been offered.
-  std::vector<RankedLine> TakeHighestFirst();
+  // Calls visit(text, count) for the kept lines, highest count first, equal counts in the order
+  // offered; `text` lives until visit returns. O(k log k) for the k lines kept. Leaves the
+  // ranking empty, with its maximum, as if nothing had been offered.
+  template <typename Visit>
+  void TakeHighestFirst(Visit&& visit) {
+    PutInOrder();
+    for (const Entry& entry : kept_) visit(std::string_view(texts_).substr(entry.text, entry.length), entry.count);
+    kept_.clear();
+    texts_.clear();
+    keptBytes_ = 0;
+    offered_ = 0;
+  }
 
  private:
-  // A kept line as the heap holds it: small, so that sifting moves 24 bytes, never a string.
+  // A kept line: small, so that sifting the heap moves 32 bytes, never a string; its text is
+  // texts_[text, text + length).
   struct Entry {
     std::uint64_t count;
     std::uint64_t arrival;  // offer number: breaks ties, the earlier line ranking first
-    std::size_t text;       // its text: texts_[text]
+    std::size_t text;
+    std::size_t length;
   };
   // The order of the heap: `a` ranks before `b`. With it as "less", the heap's front is the line
   // that ranks last, the one a better newcomer replaces. A type of its own, not a function, so
@@ -53,11 +59,16 @@ class CommonRanking {
   };
   // Adds the line, first dropping the line that ranks last when the ranking is full. O(log k).
   void Keep(std::string_view line, std::uint64_t count);
+  // Sorts kept_ highest first.
+  void PutInOrder();
 
   std::size_t maximum_;
   std::size_t offered_ = 0;
-  std::vector<Entry> heap_;         // once full, a binary heap under RanksBefore
-  std::vector<std::string> texts_;  // one per kept line; a dropped line's string takes the next
+  std::vector<Entry> kept_;  // once full, a binary heap under RanksBefore
+  // The texts of the kept lines one after the other, and of lines dropped since they came; when
+  // the dropped ones are most of it, the kept ones are copied together again.
+  std::string texts_;
+  std::size_t keptBytes_ = 0;  // of the kept lines' texts
 };
 
 }  // namespace kwintel

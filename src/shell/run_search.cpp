@@ -64,14 +64,14 @@ void ListRankedLines(MainDialog& dialog, CommonRanking& ranking) {
   const bool cut = ranking.Offered() > ranking.Maximum();
   ResultList& results = dialog.view.Results();
   searchRunState.resultCount = 0;
-  for (const RankedLine& line : ranking.TakeHighestFirst()) {
+  ranking.TakeHighestFirst([&](std::string_view text, std::uint64_t) {
     if (dialog.keepsResultBackup) {
-      results.AppendKept(line.text, dialog.resultBackup);
+      results.AppendKept(text, dialog.resultBackup);
     } else {
-      results.Append(line.text);
+      results.Append(text);
     }
     ++searchRunState.resultCount;
-  }
+  });
   if (cut && !searchRunState.interrupted) searchRunState.stopRequested = true;
 }
 
