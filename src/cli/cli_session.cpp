@@ -68,7 +68,9 @@ class Session {
       if (!Press(ids::kKiesBestand)) return kExitMessage;
     }
     if (options_.common) {
-      if (CountsOfSet(wordFilePrefix) == nullptr) {
+      // Read here, for the search to come: one search, then the program ends, so the file's
+      // pages are mapped rather than copied.
+      if (CountsOfSet(wordFilePrefix, CountsReading::kMap) == nullptr) {
         std::fprintf(err_, "kwintel-cli: --common: de woordbestanden hebben geen woordfrequenties (%s ontbreekt)\n",
                      CountsFilePath(wordFilePrefix).c_str());
         std::fwrite(UsageSummary().data(), 1, UsageSummary().size(), err_);

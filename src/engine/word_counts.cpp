@@ -1,6 +1,7 @@
 #include "engine/word_counts.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,56 +84,76 @@ CountsLine ReadCountsLine(const char*& next, const char* end) {
 
 WordCounts WordCounts::FromContents(std::vector<char> contents) {
   WordCounts result;
-  // One pass reads the good lines, counts the damaged ones and tells whether the bytes are
-  // well-formed already.
-  std::vector<CountsLine> lines;
-  const char* next = contents.data();
-  const char* const end = next + contents.size();
-  bool rising = true;
-  while (next < end) {
-    const CountsLine line = ReadCountsLine(next, end);
-    if (line.damaged) {
-      ++result.damagedLines_;
-      continue;
-    }
-    if (!lines.empty() && !(lines.back().word < line.word)) rising = false;
-    lines.push_back(line);
-  }
-  result.fileWellFormed_ = rising && result.damagedLines_ == 0;
-  if (result.fileWellFormed_) {
-    result.size_ = lines.size();
-    result.contents_ = std::move(contents);
-    return result;
-  }
-  // The good lines in order of their words; equal words follow each other and add up.
-  std::stable_sort(lines.begin(), lines.end(),
-                   [](const CountsLine& a, const CountsLine& b) { return a.word < b.word; });
-  std::string rewritten;
-  rewritten.reserve(contents.size());
-  for (std::size_t i = 0; i < lines.size();) {
-    std::uint64_t count = 0;
-    std::size_t same = i;
-    for (; same < lines.size() && lines[same].word == lines[i].word; ++same)
-      count = SaturatingSum(count, lines[same].count);
-    rewritten.append(lines[i].word).append("\t").append(std::to_string(count)).append("\n");
-    ++result.size_;
-    i = same;
-  }
-  result.contents_.assign(rewritten.begin(), rewritten.end());
+  result.owned_ = std::move(contents);
+  result.ReadLines();
   return result;
 }
 
 WordCounts WordCounts::FromCheckedContents(std::vector<char> contents, std::size_t words) {
   WordCounts result;
-  result.contents_ = std::move(contents);
+  result.owned_ = std::move(contents);
   result.fileWellFormed_ = true;
   result.size_ = words;
   return result;
 }
 
+void WordCounts::ReadLines() {
+  // One pass reads the good lines, counts the damaged ones and tells whether the bytes are
+  // well-formed already.
+  std::vector<CountsLine> lines;
+  const char* next = Contents().data();
+  const char* const end = next + Contents().size();
+  bool rising = true;
+  while (next < end) {
+    const CountsLine line = ReadCountsLine(next, end);
+    if (line.damaged) {
+      ++damagedLines_;
+      continue;
+    }
+    if (!lines.empty() && !(lines.back().word < line.word)) rising = false;
+    lines.push_back(line);
+  }
+  fileWellFormed_ = rising && damagedLines_ == 0;
+  if (fileWellFormed_) {
+    size_ = lines.size();
+    return;
+  }
+  // The good lines in order of their words; equal words follow each other and add up.
+  std::stable_sort(lines.begin(), lines.end(),
+                   [](const CountsLine& a, const CountsLine& b) { return a.word < b.word; });
+  std::vector<char> rewritten;
+  rewritten.reserve(Contents().size());
+  for (std::size_t i = 0; i < lines.size();) {
+    std::uint64_t count = 0;
+    std::size_t same = i;
+    for (; same < lines.size() && lines[same].word == lines[i].word; ++same) {
+      count = SaturatingSum(count, lines[same].count);
+    }
+    const std::string countText = std::to_string(count);
+    rewritten.insert(rewritten.end(), lines[i].word.begin(), lines[i].word.end());
+    rewritten.push_back('\t');
+    rewritten.insert(rewritten.end(), countText.begin(), countText.end());
+    rewritten.push_back('\n');
+    ++size_;
+    i = same;
+  }
+  owned_ = std::move(rewritten);
+  mapping_ = Mapping();
+  mapped_ = false;
+}
+
+WordCounts::Mapping::~Mapping() {
+  if (address_ != nullptr) ::munmap(address_, size_);
+}
+
+void WordCounts::Mapping::Swap(Mapping& other) noexcept {
+  std::swap(address_, other.address_);
+  std::swap(size_, other.size_);
+}
+
 void WordCounts::BuildRuns() const {
-  const char* const base = contents_.data();
-  const char* const end = base + contents_.size();
+  const char* const base = Contents().data();
+  const char* const end = base + Contents().size();
   for (const char* line = base; line < end;) {
     // Well-formed: the tab comes before the line feed, and there is a tab on every line.
     const char* tab = static_cast<const char*>(std::memchr(line, '\t', static_cast<std::size_t>(end - line)));
@@ -145,9 +166,9 @@ void WordCounts::BuildRuns() const {
 }
 
 std::uint64_t WordCounts::SearchedCountOf(std::string_view word) const {
-  const char* const base = contents_.data();
+  const char* const base = Contents().data();
   std::size_t low = 0;  // always a line's start
-  std::size_t high = contents_.size();
+  std::size_t high = Contents().size();
   while (low < high) {
     // The line that holds the middle byte, found from the line feed before it.
     std::size_t start = low + (high - low) / 2;
@@ -168,7 +189,7 @@ std::uint64_t WordCounts::SearchedCountOf(std::string_view word) const {
 std::uint64_t WordCounts::RunCountOf(std::string_view word) const {
   if (word.size() >= runs_.size()) return 0;
   LengthRun& run = runs_[word.size()];
-  const char* const base = contents_.data();
+  const char* const base = Contents().data();
   // All words of a run have the length of `word`, so comparing that many bytes orders them.
   const auto before = [&](std::uint32_t line, std::string_view sought) {
     return std::memcmp(base + line, sought.data(), sought.size()) < 0;
@@ -199,11 +220,11 @@ std::uint64_t WordCounts::RunCountOf(std::string_view word) const {
                                lines.begin());
   if (run.next == lines.size() || std::memcmp(base + lines[run.next], word.data(), word.size()) != 0) return 0;
   const char* next = base + lines[run.next];
-  return ReadCountsLine(next, base + contents_.size()).count;
+  return ReadCountsLine(next, base + Contents().size()).count;
 }
 
 std::uint64_t WordCounts::CountOf(std::string_view word) const {
-  if (contents_.empty() || word.empty() || word.size() > kMaxWordLength) return 0;
+  if (Contents().empty() || word.empty() || word.size() > kMaxWordLength) return 0;
   if (runs_.empty()) {
     if (lookups_ < kSearchedLookups) {
       ++lookups_;
@@ -216,10 +237,12 @@ std::uint64_t WordCounts::CountOf(std::string_view word) const {
 
 namespace {
 
-// Reads the regular file at `path` whole, when it has fewer than `limit` bytes. 0 when it did;
-// ENOENT when there is no file there (or a path through a file, ENOTDIR); otherwise the errno of
-// the failure: EISDIR for a folder, EINVAL for a FIFO or a device, EFBIG for `limit` bytes or more.
-int ReadRegularFile(const std::string& path, std::uint64_t limit, std::vector<char>& contents) {
+// Opens the regular file at `path` and, when it has fewer than `limit` bytes, hands the open file
+// and its size to take(fd, size), which returns 0 or an errno. 0 when take did; ENOENT when there
+// is no file there (or a path through a file, ENOTDIR); otherwise the errno of the failure:
+// EISDIR for a folder, EINVAL for a FIFO or a device, EFBIG for `limit` bytes or more.
+template <typename Take>
+int WithRegularFile(const std::string& path, std::uint64_t limit, Take take) {
   int fd;
   do {
     fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
@@ -236,8 +259,7 @@ int ReadRegularFile(const std::string& path, std::uint64_t limit, std::vector<ch
   } else if (static_cast<std::uint64_t>(status.st_size) >= limit) {
     error = EFBIG;
   } else {
-    error = ReadWhole(fd, static_cast<std::size_t>(status.st_size), contents);
-    if (error == 0 && contents.size() >= limit) error = EFBIG;  // grew meanwhile
+    error = take(fd, static_cast<std::size_t>(status.st_size));
   }
   ::close(fd);
   return error;
@@ -245,26 +267,42 @@ int ReadRegularFile(const std::string& path, std::uint64_t limit, std::vector<ch
 
 }  // namespace
 
-LoadedWordCounts LoadWordCounts(const std::string& path) {
+LoadedWordCounts LoadWordCounts(const std::string& path, CountsReading reading) {
   LoadedWordCounts loaded;
-  std::vector<char> contents;
+  WordCounts& counts = loaded.counts;
   // The runs keep 32-bit places; a real counts file is a few megabytes.
-  const int error = ReadRegularFile(path, std::uint64_t{1} << 32, contents);
-  if (error == ENOENT) return loaded;
+  constexpr std::uint64_t kLimit = std::uint64_t{1} << 32;
+  const int error = WithRegularFile(path, kLimit, [&](int fd, std::size_t size) {
+    if (reading == CountsReading::kMap && size > 0) {
+      void* const address = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+      if (address != MAP_FAILED) {
+        counts.mapping_ = WordCounts::Mapping(address, size);
+        counts.mapped_ = true;
+        return 0;
+      }
+      // A file system that cannot map the file: it is read instead.
+    }
+    const int readError = ReadWhole(fd, size, counts.owned_);
+    return readError == 0 && counts.owned_.size() >= kLimit ? EFBIG : readError;  // grown meanwhile
+  });
   if (error != 0) {
+    counts = WordCounts();
+    if (error == ENOENT) return loaded;
     loaded.state = CountsFileState::kUnreadable;
     loaded.failure = std::strerror(error);
     return loaded;
   }
   loaded.state = CountsFileState::kRead;
   std::vector<char> check;
-  if (ReadRegularFile(CountsCheckPath(path), 256, check) == 0) {
-    if (const auto words = CheckedWords({check.data(), check.size()}, {contents.data(), contents.size()})) {
-      loaded.counts = WordCounts::FromCheckedContents(std::move(contents), *words);
-      return loaded;
-    }
+  const bool checkRead = WithRegularFile(CountsCheckPath(path), 256,
+                                         [&](int fd, std::size_t size) { return ReadWhole(fd, size, check); }) == 0;
+  const auto words = checkRead ? CheckedWords({check.data(), check.size()}, counts.Contents()) : std::nullopt;
+  if (words) {
+    counts.fileWellFormed_ = true;
+    counts.size_ = *words;
+  } else {
+    counts.ReadLines();
   }
-  loaded.counts = WordCounts::FromContents(std::move(contents));
   return loaded;
 }
 

@@ -14,6 +14,17 @@ namespace kwintel {
 // "PREFIX.FRQ": the counts file of the word-file set under `prefix` (file-system bytes, as given).
 std::string CountsFilePath(const std::string& prefix);
 
+struct LoadedWordCounts;
+
+// How LoadWordCounts takes the file's bytes.
+enum class CountsReading {
+  kCopy,  // read into memory of its own: for a program that keeps the counts while the user works
+  // The file's pages mapped, shared with the system's file cache, which saves copying them: for a
+  // program that ends soon after, as kwintel-cli does. A file cut short by another program while
+  // it is mapped ends this one (SIGBUS), which must not happen to a program holding the user's work.
+  kMap,
+};
+
 // Word -> count, read once and then only looked up, once for every word a search with "Gangbaar"
 // finds. The words stay in the file's bytes, which the value owns, so it can be moved but not
 // copied.
@@ -71,7 +82,38 @@ class WordCounts {
   // The count of `word` from the run of its length.
   std::uint64_t RunCountOf(std::string_view word) const;
 
-  std::vector<char> contents_;  // well-formed, as read or rewritten; a move keeps its bytes in place
+  // A read-only mapping of a file's pages, unmapped when the value goes.
+  class Mapping {
+   public:
+    Mapping() = default;
+    Mapping(void* address, std::size_t size) : address_(address), size_(size) {}
+    Mapping(Mapping&& other) noexcept { Swap(other); }
+    Mapping& operator=(Mapping&& other) noexcept {
+      Swap(other);
+      return *this;
+    }
+    ~Mapping();
+    std::string_view Bytes() const { return {static_cast<const char*>(address_), size_}; }
+
+   private:
+    void Swap(Mapping& other) noexcept;
+    void* address_ = nullptr;
+    std::size_t size_ = 0;
+  };
+
+  // Reads bytes_ line by line for the words, the damaged lines and whether the file is
+  // well-formed; a file that is not is rewritten into owned_.
+  void ReadLines();
+  friend LoadedWordCounts LoadWordCounts(const std::string& path, CountsReading reading);
+
+  // The bytes, well-formed as read or rewritten: the file's pages when mapped, else owned_.
+  std::string_view Contents() const {
+    return mapped_ ? mapping_.Bytes() : std::string_view(owned_.data(), owned_.size());
+  }
+
+  std::vector<char> owned_;  // a move keeps its bytes in place, and so the runs' offsets right
+  Mapping mapping_;
+  bool mapped_ = false;
   bool fileWellFormed_ = false;
   mutable std::size_t lookups_ = 0;
   mutable std::vector<LengthRun> runs_;  // by word length; none before BuildRuns
@@ -95,6 +137,6 @@ struct LoadedWordCounts {
 // count); only a missing or unreadable one gives no counts. Never blocks on a FIFO. When the check
 // file beside it (CountsCheckPath) vouches for exactly the bytes read, they are taken as checked;
 // a missing, unreadable or other check file changes nothing but the time the reading takes.
-LoadedWordCounts LoadWordCounts(const std::string& path);
+LoadedWordCounts LoadWordCounts(const std::string& path, CountsReading reading = CountsReading::kCopy);
 
 }  // namespace kwintel

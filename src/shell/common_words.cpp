@@ -22,13 +22,13 @@ KeptCounts& Kept() {
 
 }  // namespace
 
-const WordCounts* CountsOfSet(const std::string& prefix) {
+const WordCounts* CountsOfSet(const std::string& prefix, CountsReading reading) {
   KeptCounts& kept = Kept();
   if (prefix.empty()) return nullptr;
   if (kept.prefix != prefix) {
     kept.prefix = prefix;
     kept.counts.reset();
-    LoadedWordCounts loaded = LoadWordCounts(CountsFilePath(prefix));
+    LoadedWordCounts loaded = LoadWordCounts(CountsFilePath(prefix), reading);
     if (loaded.state == CountsFileState::kRead) kept.counts.emplace(std::move(loaded.counts));
   }
   return kept.counts ? &*kept.counts : nullptr;

@@ -10,8 +10,9 @@ namespace kwintel {
 
 // The counts of the word-file set under `prefix` (PREFIX.FRQ), read the first time they are asked
 // for and kept while the same prefix is asked for; null when the set has no counts file or it
-// cannot be read. One set's counts are kept at a time.
-const WordCounts* CountsOfSet(const std::string& prefix);
+// cannot be read. One set's counts are kept at a time; `reading` is how they are read when they
+// are (see CountsReading: only a program that ends after one search maps them).
+const WordCounts* CountsOfSet(const std::string& prefix, CountsReading reading = CountsReading::kCopy);
 
 // "Gangbaar": flips the ranking by counts and the box's state.
 void ToggleCommon(MainDialog& dialog);

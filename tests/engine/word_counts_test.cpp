@@ -188,6 +188,30 @@ TEST_F(LoadWordCountsTest, ACheckFileCountsOnlyForTheBytesItVouchesFor) {
   EXPECT_EQ(edited.counts.CountOf("AAP"), 12u);
 }
 
+// Mapped or copied, a file gives the same counts: checked, well-formed, rewritten (which drops the
+// mapping) and empty (which cannot be mapped).
+TEST_F(LoadWordCountsTest, AMappedFileAnswersAsACopiedOne) {
+  const std::string sorted = "AAP\t12\nEN\t5\nZEE\t3\n";
+  const std::pair<std::string, std::string> files[] = {
+      {sorted, CountsCheckLine(sorted, 3)},
+      {sorted, ""},
+      {"ZEE\t3\nAAP\t12\nkapot\nZEE\t4\n", ""},
+      {"", ""},
+  };
+  for (const auto& [contents, check] : files) {
+    const std::string path = folder.Write("ot.FRQ", contents);
+    folder.Write("ot.FRQ.check", check);
+    const LoadedWordCounts copied = LoadWordCounts(path, CountsReading::kCopy);
+    const LoadedWordCounts mapped = LoadWordCounts(path, CountsReading::kMap);
+    ASSERT_EQ(mapped.state, CountsFileState::kRead);
+    EXPECT_EQ(mapped.counts.Size(), copied.counts.Size()) << contents;
+    for (const char* word : {"AAP", "EN", "ZEE", "NOT"}) {
+      EXPECT_EQ(mapped.counts.CountOf(word), copied.counts.CountOf(word)) << contents << word;
+    }
+  }
+  EXPECT_EQ(LoadWordCounts(folder.Path() + "/geen.FRQ", CountsReading::kMap).state, CountsFileState::kMissing);
+}
+
 TEST_F(LoadWordCountsTest, AnEmptyFileIsPresentWithNoWords) {
   const LoadedWordCounts loaded = LoadWordCounts(folder.Write("ot.FRQ", ""));
   EXPECT_EQ(loaded.state, CountsFileState::kRead);
