@@ -155,13 +155,14 @@ void WordCounts::BuildRuns() const {
   const char* const base = Contents().data();
   const char* const end = base + Contents().size();
   for (const char* line = base; line < end;) {
-    // Well-formed: the tab comes before the line feed, and there is a tab on every line.
-    const char* tab = static_cast<const char*>(std::memchr(line, '\t', static_cast<std::size_t>(end - line)));
-    const auto length = static_cast<std::size_t>(tab - line);
+    // Well-formed: every line has its tab, and its few digits follow it up to the line feed.
+    const char* next = static_cast<const char*>(std::memchr(line, '\t', static_cast<std::size_t>(end - line)));
+    if (next == nullptr) break;  // only a check file forged for other bytes can lead here
+    const auto length = static_cast<std::size_t>(next - line);
     if (length >= runs_.size()) runs_.resize(length + 1);
     runs_[length].lines.push_back(static_cast<std::uint32_t>(line - base));
-    const char* lineFeed = static_cast<const char*>(std::memchr(tab, '\n', static_cast<std::size_t>(end - tab)));
-    line = lineFeed == nullptr ? end : lineFeed + 1;
+    while (next < end && *next != '\n') ++next;
+    line = next + 1;
   }
 }
 
