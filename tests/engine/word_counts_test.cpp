@@ -212,6 +212,18 @@ TEST_F(LoadWordCountsTest, AMappedFileAnswersAsACopiedOne) {
   EXPECT_EQ(LoadWordCounts(folder.Path() + "/geen.FRQ", CountsReading::kMap).state, CountsFileState::kMissing);
 }
 
+// A check file forged for damaged, unsorted bytes may make counts wrong, but never reads outside
+// them, before or after the runs are built.
+TEST_F(LoadWordCountsTest, AForgedCheckFileCannotLeadOutsideTheBytes) {
+  const std::string damaged = "ZEE\t3\nAAP\t1x\n\ngeen tab\nAB\t";
+  const std::string path = folder.Write("ot.FRQ", damaged);
+  folder.Write("ot.FRQ.check", CountsCheckLine(damaged, 5));
+  const LoadedWordCounts loaded = LoadWordCounts(path);
+  for (std::size_t i = 0; i <= WordCounts::kSearchedLookups; ++i) {
+    for (const char* word : {"AAP", "ZEE", "AB", "geen tab", "ZZZZZZZZZZZZ"}) loaded.counts.CountOf(word);
+  }
+}
+
 TEST_F(LoadWordCountsTest, AnEmptyFileIsPresentWithNoWords) {
   const LoadedWordCounts loaded = LoadWordCounts(folder.Write("ot.FRQ", ""));
   EXPECT_EQ(loaded.state, CountsFileState::kRead);
