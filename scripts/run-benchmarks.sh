@@ -27,4 +27,7 @@ done
 
 echo "== kwintel-cli naast grep"
 "$root/bench/compare-grep.sh" "$build" || status=1
+echo
+echo "== kwintel-cli --common naast grep"
+COMMON=1 "$root/bench/compare-grep.sh" "$build" || status=1
 exit $status
