@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -52,6 +53,15 @@ int ReadWhole(int fd, std::size_t size, std::vector<char>& contents) {
   }
   contents.resize(filled);
   return 0;
+}
+
+// The first eight bytes of `word` (fewer, then zeros after them) as a number whose order is their
+// byte order: two words of one length compare as these numbers do, unless those are equal.
+std::uint64_t LeadingKey(std::string_view word) {
+  std::uint64_t key = 0;
+  std::memcpy(&key, word.data(), std::min<std::size_t>(word.size(), 8));
+  if constexpr (std::endian::native == std::endian::little) key = __builtin_bswap64(key);
+  return key;
 }
 
 }  // namespace
@@ -160,6 +170,7 @@ void WordCounts::BuildRuns() const {
     if (next == nullptr) break;  // only a check file forged for other bytes can lead here
     const auto length = static_cast<std::size_t>(next - line);
     if (length >= runs_.size()) runs_.resize(length + 1);
+    runs_[length].keys.push_back(LeadingKey({line, length}));
     runs_[length].lines.push_back(static_cast<std::uint32_t>(line - base));
     while (next < end && *next != '\n') ++next;
     line = next + 1;
@@ -191,21 +202,24 @@ std::uint64_t WordCounts::RunCountOf(std::string_view word) const {
   if (word.size() >= runs_.size()) return 0;
   LengthRun& run = runs_[word.size()];
   const char* const base = Contents().data();
-  // All words of a run have the length of `word`, so comparing that many bytes orders them.
-  const auto before = [&](std::uint32_t line, std::string_view sought) {
-    return std::memcmp(base + line, sought.data(), sought.size()) < 0;
+  const std::uint64_t key = LeadingKey(word);
+  // Whether the word at `at` in the run comes before `word`, or is it: all words of a run have the
+  // length of `word`, so their keys order them unless they are equal, and then the bytes after
+  // the first eight.
+  const auto tailOrder = [&](std::size_t at) {
+    return word.size() > 8 ? std::memcmp(base + run.lines[at] + 8, word.data() + 8, word.size() - 8) : 0;
   };
-  const std::vector<std::uint32_t>& lines = run.lines;
+  const auto before = [&](std::size_t at) { return run.keys[at] != key ? run.keys[at] < key : tailOrder(at) < 0; };
   std::size_t low = 0;
-  std::size_t high = lines.size();
+  std::size_t high = run.lines.size();
   if (run.next < high) {
-    if (before(lines[run.next], word)) {
+    if (before(run.next)) {
       // Galloping: steps of 1, 2, 4 ... lines from the previous end, until a word is no longer
       // smaller; the binary search then covers only the last step.
       low = run.next + 1;
       for (std::size_t step = 1; low + step - 1 < high; step *= 2) {
         const std::size_t probe = low + step - 1;
-        if (!before(lines[probe], word)) {
+        if (!before(probe)) {
           high = probe + 1;
           break;
         }
@@ -215,12 +229,17 @@ std::uint64_t WordCounts::RunCountOf(std::string_view word) const {
       high = run.next + 1;
     }
   }
-  run.next =
-      static_cast<std::size_t>(std::lower_bound(lines.begin() + static_cast<std::ptrdiff_t>(low),
-                                                lines.begin() + static_cast<std::ptrdiff_t>(high), word, before) -
-                               lines.begin());
-  if (run.next == lines.size() || std::memcmp(base + lines[run.next], word.data(), word.size()) != 0) return 0;
-  const char* next = base + lines[run.next];
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    if (before(middle)) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  run.next = low;
+  if (low == run.lines.size() || run.keys[low] != key || tailOrder(low) != 0) return 0;
+  const char* next = base + run.lines[low];
   return ReadCountsLine(next, base + Contents().size()).count;
 }
 

@@ -150,6 +150,26 @@ TEST(WordCountsTest, ASortedFileAnswersInAnyOrderOfLookUps) {
   EXPECT_EQ(counts.CountOf(std::string(8, '\xFF')), 0u);  // longer than any word
 }
 
+// Words of a run compare by their first eight bytes as a number, then by the rest: words of 7, 8,
+// 9 and 16 bytes that share their first eight, or differ only in the eighth or ninth byte (one of
+// 128 and above), looked up after the runs are built.
+TEST(WordCountsTest, WordsAlikeInTheirFirstEightBytesAreToldApart) {
+  const std::vector<std::string> words = {"ABCDEFG",   "ABCDEFGH",         "ABCDEFG\xC9",
+                                          "ABCDEFGHA", "ABCDEFGHB",        "ABCDEFGH\xC9",
+                                          "ABCDEFGI",  "ABCDEFGHABCDEFGH", "ABCDEFGHABCDEFGI"};
+  std::vector<std::string> sorted = words;
+  std::sort(sorted.begin(), sorted.end());
+  std::string contents;
+  for (std::size_t i = 0; i < sorted.size(); ++i) contents += sorted[i] + "\t" + std::to_string(i + 1) + "\n";
+  const WordCounts counts = Parse(contents);
+  for (std::size_t i = 0; i < WordCounts::kSearchedLookups; ++i) counts.CountOf("A");
+  for (std::size_t i = 0; i < sorted.size(); ++i) {
+    EXPECT_EQ(counts.CountOf(sorted[i]), i + 1) << sorted[i];
+    EXPECT_EQ(counts.CountOf(sorted[i].substr(0, sorted[i].size() - 1) + "@"), 0u) << sorted[i];
+  }
+  EXPECT_EQ(counts.CountOf("ABCDEFGHABCDEFGG"), 0u);
+}
+
 TEST(WordCountsTest, CountsFileBesideTheWordFiles) {
   EXPECT_EQ(CountsFilePath("/usr/lib/kwintel/opentaal"), "/usr/lib/kwintel/opentaal.FRQ");
   EXPECT_EQ(CountsFilePath("wl"), "wl.FRQ");
