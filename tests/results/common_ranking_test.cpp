@@ -86,6 +86,10 @@ TEST(CommonRankingTest, KeepsItsTextsThroughManyDrops) {
   Offers offers;
   for (int i = 0; i < 20'000; ++i) offers.emplace_back("REGEL " + std::to_string(i), i);
   EXPECT_EQ(Ranked(3, offers), (std::vector<std::string>{"REGEL 19999", "REGEL 19998", "REGEL 19997"}));
+  // Three lines to each count: the earlier of equal counts still first after all the copying.
+  for (int i = 0; i < 20'000; ++i) offers[static_cast<std::size_t>(i)].second = static_cast<std::uint64_t>(i / 3);
+  EXPECT_EQ(Ranked(5, offers),
+            (std::vector<std::string>{"REGEL 19998", "REGEL 19999", "REGEL 19995", "REGEL 19996", "REGEL 19997"}));
 }
 
 // The ranking against a stable sort of every offer, with many ties, many uncounted words, and maxima
