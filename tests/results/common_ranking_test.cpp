@@ -51,7 +51,19 @@ INSTANTIATE_TEST_SUITE_P(
         RankCase{"UncountedWordsLastInFoundOrder", 4, {{"AAP", 0}, {"EEN", 2}, {"ZEE", 0}}, {"EEN", "AAP", "ZEE"}},
         RankCase{"MaximumOne", 1, {{"AAP", 1}, {"EEN", 3}, {"ZEE", 3}, {"NOT", 2}}, {"EEN"}},
         RankCase{"MaximumZeroKeepsNothing", 0, {{"AAP", 1}}, {}}, RankCase{"NothingOffered", 5, {}, {}},
-        RankCase{"LargestCount", 2, {{"AAP", UINT64_MAX}, {"EEN", UINT64_MAX - 1}, {"ZEE", 1}}, {"AAP", "EEN"}}),
+        RankCase{"LargestCount", 2, {{"AAP", UINT64_MAX}, {"EEN", UINT64_MAX - 1}, {"ZEE", 1}}, {"AAP", "EEN"}},
+        // Below the maximum: counts that differ in their lowest, middle or highest byte only.
+        RankCase{"CountsOfEveryWidth",
+                 10,
+                 {{"MUS", 255},
+                  {"ZEE", 256},
+                  {"AAP", UINT64_MAX},
+                  {"BOK", 256},
+                  {"EEN", UINT64_MAX - 1},
+                  {"KAT", 0},
+                  {"NOT", std::uint64_t{1} << 40},
+                  {"DAK", 1}},
+                 {"AAP", "EEN", "NOT", "ZEE", "BOK", "MUS", "DAK", "KAT"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommonRankingTest, CountsEveryOfferForTheSummary) {
