@@ -99,14 +99,6 @@ WordCounts WordCounts::FromContents(std::vector<char> contents) {
   return result;
 }
 
-WordCounts WordCounts::FromCheckedContents(std::vector<char> contents, std::size_t words) {
-  WordCounts result;
-  result.owned_ = std::move(contents);
-  result.fileWellFormed_ = true;
-  result.size_ = words;
-  return result;
-}
-
 void WordCounts::ReadLines() {
   // One pass reads the good lines, counts the damaged ones and tells whether the bytes are
   // well-formed already.
@@ -149,7 +141,6 @@ void WordCounts::ReadLines() {
   }
   owned_ = std::move(rewritten);
   mapping_ = Mapping();
-  mapped_ = false;
 }
 
 WordCounts::Mapping::~Mapping() {
@@ -297,7 +288,6 @@ LoadedWordCounts LoadWordCounts(const std::string& path, CountsReading reading) 
       void* const address = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
       if (address != MAP_FAILED) {
         counts.mapping_ = WordCounts::Mapping(address, size);
-        counts.mapped_ = true;
         return 0;
       }
       // A file system that cannot map the file: it is read instead.

@@ -45,9 +45,6 @@ class WordCounts {
   // A file that is not well-formed is rewritten, in memory, into the form that is: its good lines
   // sorted, each word once. The file must be under 4 GiB (LoadWordCounts refuses a larger one).
   static WordCounts FromContents(std::vector<char> contents);
-  // Takes the bytes of a counts file that its check file vouches for (counts_check.h): known to
-  // be well-formed and to hold `words` words, so they are not read line by line first.
-  static WordCounts FromCheckedContents(std::vector<char> contents, std::size_t words);
 
   // How often `word` occurs; 0 for a word the file does not list. Case and bytes must match
   // exactly. The first kSearchedLookups look-ups are a binary search in the file's bytes, so a
@@ -112,12 +109,12 @@ class WordCounts {
 
   // The bytes, well-formed as read or rewritten: the file's pages when mapped, else owned_.
   std::string_view Contents() const {
-    return mapped_ ? mapping_.Bytes() : std::string_view(owned_.data(), owned_.size());
+    const std::string_view mapped = mapping_.Bytes();
+    return mapped.data() != nullptr ? mapped : std::string_view(owned_.data(), owned_.size());
   }
 
   std::vector<char> owned_;  // a move keeps its bytes in place, and so the runs' offsets right
-  Mapping mapping_;
-  bool mapped_ = false;
+  Mapping mapping_;          // empty unless the file is mapped
   bool fileWellFormed_ = false;
   mutable std::size_t lookups_ = 0;
   mutable std::vector<LengthRun> runs_;  // by word length; none before BuildRuns

@@ -1,9 +1,8 @@
 #include "shell/common_words.h"
 
-#include <sys/stat.h>
-
 #include <optional>
 
+#include "engine/word_file.h"
 #include "ports/control_ids.h"
 #include "shell/word_file_sources.h"
 
@@ -42,9 +41,7 @@ void ToggleCommon(MainDialog& dialog) {
 void ShowCommonAvailability(MainDialog& dialog) {
   // Whether the file is there: reading it waits for the first search that ranks by it, so that
   // a program that never ranks never pays for the counts.
-  struct stat status {};
-  const bool available = !wordFilePrefix.empty() && ::stat(CountsFilePath(wordFilePrefix).c_str(), &status) == 0 &&
-                         S_ISREG(status.st_mode);
+  const bool available = !wordFilePrefix.empty() && WordFile::RegularFileSize(CountsFilePath(wordFilePrefix)) >= 0;
   if (!available && dialog.common) ToggleCommon(dialog);
   dialog.view.SetEnabled(ids::kGangbaar, available);
 }

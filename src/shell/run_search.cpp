@@ -1,7 +1,6 @@
 #include "shell/run_search.h"
 
 #include <algorithm>
-
 #include <optional>
 
 #include "engine/compiled_pattern.h"
