@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +14,8 @@ namespace kwintel {
 
 class CommonRanking {
  public:
-  explicit CommonRanking(std::size_t maximum) : maximum_(maximum) {}
+  // Takes room for the lines at once (see the constructor's definition).
+  explicit CommonRanking(std::size_t maximum);
 
   // Inline for the usual case once the ranking is full: a line no better than the worst kept one
   // (a lower count, or an equal count, which arrived earlier and so ranks first) is refused at
@@ -32,8 +35,8 @@ class CommonRanking {
   // ranking empty, with its maximum, as if nothing had been offered.
   template <typename Visit>
   void TakeHighestFirst(Visit&& visit) {
-    PutInOrder();
-    for (const Entry& entry : kept_) visit(std::string_view(texts_).substr(entry.text, entry.length), entry.count);
+    std::unique_ptr<Entry[]> room;
+    for (const Entry& entry : PutInOrder(room)) visit(TextAt(entry.text), entry.count);
     kept_.clear();
     texts_.clear();
     keptBytes_ = 0;
@@ -41,14 +44,25 @@ class CommonRanking {
   }
 
  private:
-  // A kept line: small, so that sifting the heap moves 32 bytes, never a string; its text is
-  // texts_[text, text + length).
+  // A kept line: small, so that sifting the heap moves 24 bytes, never a string. Its record in
+  // texts_ starts at `text`: the line's length in base 128, low digit first, each byte but the
+  // last with its high bit set (one byte for a line under 128 bytes), then the line itself. The
+  // length lives there, not here, because every entry is copied once more to be put in order.
   struct Entry {
     std::uint64_t count;
     std::uint64_t arrival;  // offer number: breaks ties, the earlier line ranking first
     std::size_t text;
-    std::size_t length;
   };
+  // The line whose record starts at texts_[at].
+  std::string_view TextAt(std::size_t at) const {
+    std::size_t length = 0;
+    for (int shift = 0;; shift += 7) {
+      const auto digit = static_cast<unsigned char>(texts_[at++]);
+      length |= std::size_t{digit & 0x7Fu} << shift;
+      if (digit < 0x80) break;
+    }
+    return std::string_view(texts_).substr(at, length);
+  }
   // The order of the heap: `a` ranks before `b`. With it as "less", the heap's front is the line
   // that ranks last, the one a better newcomer replaces. A type of its own, not a function, so
   // that the heap and sort calls inline it.
@@ -59,16 +73,20 @@ class CommonRanking {
   };
   // Adds the line, first dropping the line that ranks last when the ranking is full. O(log k).
   void Keep(std::string_view line, std::uint64_t count);
-  // Sorts kept_ highest first.
-  void PutInOrder();
+  // Appends the line's record to texts_ and returns where it starts.
+  std::size_t AppendRecord(std::string_view line);
+  // The bytes of the record that starts at texts_[at].
+  std::size_t RecordSize(std::size_t at) const;
+  // The kept entries highest first, in kept_ or in `room`, which it may allocate for the purpose.
+  std::span<const Entry> PutInOrder(std::unique_ptr<Entry[]>& room);
 
   std::size_t maximum_;
   std::size_t offered_ = 0;
   std::vector<Entry> kept_;  // once full, a binary heap under RanksBefore
-  // The texts of the kept lines one after the other, and of lines dropped since they came; when
+  // The records of the kept lines one after the other, and of lines dropped since they came; when
   // the dropped ones are most of it, the kept ones are copied together again.
   std::string texts_;
-  std::size_t keptBytes_ = 0;  // of the kept lines' texts
+  std::size_t keptBytes_ = 0;  // of the kept lines' records
 };
 
 }  // namespace kwintel

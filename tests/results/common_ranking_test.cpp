@@ -104,6 +104,20 @@ TEST(CommonRankingTest, KeepsItsTextsThroughManyDrops) {
             (std::vector<std::string>{"REGEL 19998", "REGEL 19999", "REGEL 19995", "REGEL 19996", "REGEL 19997"}));
 }
 
+// A line's length is kept beside its text in one to three bytes: lines at each boundary come
+// back whole, when they wait unsorted and when they are sifted, dropped and copied together.
+TEST(CommonRankingTest, LinesOfEveryLengthComeBackWhole) {
+  Offers offers;
+  for (const std::size_t length : {0u, 1u, 127u, 128u, 129u, 16383u, 16384u, 100000u}) {
+    offers.emplace_back(std::string(length, static_cast<char>('A' + offers.size())), length);
+  }
+  std::vector<std::string> expected;
+  for (auto offer = offers.rbegin(); offer != offers.rend(); ++offer) expected.push_back(offer->first);
+  EXPECT_EQ(Ranked(100, offers), expected);
+  // Full at three: every later line drops one, and the long ones outweigh the room.
+  EXPECT_EQ(Ranked(3, offers), std::vector<std::string>(expected.begin(), expected.begin() + 3));
+}
+
 // The ranking against a stable sort of every offer, with many ties, many uncounted words, and maxima
 // from 1 to more than was offered (the lines then never become a heap).
 TEST(CommonRankingTest, AgreesWithAStableSortOfEveryOffer) {
