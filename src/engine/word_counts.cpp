@@ -12,6 +12,7 @@
 #include <limits>
 #include <optional>
 
+#include "engine/byte_mask.h"
 #include "engine/counts_check.h"
 
 namespace kwintel {
@@ -153,18 +154,39 @@ void WordCounts::Mapping::Swap(Mapping& other) noexcept {
 }
 
 void WordCounts::BuildRuns() const {
-  const char* const base = Contents().data();
-  const char* const end = base + Contents().size();
-  for (const char* line = base; line < end;) {
-    // Well-formed: every line has its tab, and its few digits follow it up to the line feed.
-    const char* next = static_cast<const char*>(std::memchr(line, '\t', static_cast<std::size_t>(end - line)));
-    if (next == nullptr) break;  // only a check file forged for other bytes can lead here
-    const auto length = static_cast<std::size_t>(next - line);
-    if (length >= runs_.size()) runs_.resize(length + 1);
-    runs_[length].keys.push_back(LeadingKey({line, length}));
-    runs_[length].lines.push_back(static_cast<std::uint32_t>(line - base));
-    while (next < end && *next != '\n') ++next;
-    line = next + 1;
+  const std::string_view bytes = Contents();
+  // Well-formed: every line has its tab, and its few digits follow it up to the line feed, so the
+  // tabs and line feeds alternate, each tab ending a word and each line feed its line. They are
+  // found 64 bytes at a time; a byte-by-byte walk took three times as long. One of them where the
+  // other is due, which only a check file forged for other bytes can lead to, is passed over.
+  std::size_t lineStart = 0;
+  bool inWord = true;
+  char last[kByteMaskBytes];
+  for (std::size_t block = 0; block < bytes.size(); block += kByteMaskBytes) {
+    const char* chunk = bytes.data() + block;
+    if (bytes.size() - block < kByteMaskBytes) {
+      // The last block, padded: no byte past the file's end may be read.
+      std::memset(last, 0, sizeof last);
+      std::memcpy(last, chunk, bytes.size() - block);
+      chunk = last;
+    }
+    const std::uint64_t tabs = ByteMask64(chunk, '\t');
+    for (std::uint64_t marks = tabs | ByteMask64(chunk, '\n'); marks != 0; marks &= marks - 1) {
+      const int bit = std::countr_zero(marks);
+      const std::size_t at = block + static_cast<std::size_t>(bit);
+      if (((tabs >> bit) & 1) != inWord) continue;
+      if (inWord) {
+        const std::size_t length = at - lineStart;
+        if (length <= kMaxWordLength) {  // a longer one is no word (CountOf never asks)
+          if (length >= runs_.size()) runs_.resize(length + 1);
+          runs_[length].keys.push_back(LeadingKey(bytes.substr(lineStart, length)));
+          runs_[length].lines.push_back(static_cast<std::uint32_t>(lineStart));
+        }
+      } else {
+        lineStart = at + 1;
+      }
+      inWord = !inWord;
+    }
   }
 }
 

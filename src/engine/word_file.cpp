@@ -9,9 +9,7 @@
 #include <cstring>
 #include <new>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "engine/byte_mask.h"
 
 namespace kwintel {
 namespace {
@@ -111,18 +109,7 @@ bool WordFile::NextLineSlow(const char*& word, std::size_t& length) {
 // Bit i is set when byte chunk + i is an LF that was read (bytes from end_ on never count).
 // chunk <= end_ <= capacity_, and the padding keeps the 64 bytes inside the buffer.
 std::uint64_t WordFile::LineFeedMask(std::size_t chunk) const {
-  const char* bytes = buffer_.get() + chunk;
-  std::uint64_t mask = 0;
-#if defined(__SSE2__)
-  const __m128i lineFeed = _mm_set1_epi8('\n');
-  for (int part = 0; part < 4; ++part) {
-    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
-    const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lineFeed)));
-    mask |= std::uint64_t{bits} << (16 * part);
-  }
-#else
-  for (std::size_t i = 0; i < kChunk; ++i) mask |= std::uint64_t{bytes[i] == '\n'} << i;
-#endif
+  std::uint64_t mask = ByteMask64(buffer_.get() + chunk, '\n');
   const std::size_t valid = end_ - chunk;
   if (valid < kChunk) mask &= (std::uint64_t{1} << valid) - 1;
   return mask;

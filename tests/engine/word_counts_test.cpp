@@ -233,9 +233,10 @@ TEST_F(LoadWordCountsTest, AMappedFileAnswersAsACopiedOne) {
 }
 
 // A check file forged for damaged, unsorted bytes may make counts wrong, but never reads outside
-// them, before or after the runs are built.
+// them, before or after the runs are built, nor takes room for a "word" longer than any can be.
 TEST_F(LoadWordCountsTest, AForgedCheckFileCannotLeadOutsideTheBytes) {
-  const std::string damaged = "ZEE\t3\nAAP\t1x\n\ngeen tab\nAB\t";
+  const std::string damaged =
+      "ZEE\t3\n" + std::string(WordCounts::kMaxWordLength + 1, 'W') + "\t2\nAAP\t1x\n\ngeen tab\nAB\t";
   const std::string path = folder.Write("ot.FRQ", damaged);
   folder.Write("ot.FRQ.check", CountsCheckLine(damaged, 5));
   const LoadedWordCounts loaded = LoadWordCounts(path);
