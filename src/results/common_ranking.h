@@ -36,7 +36,9 @@ class CommonRanking {
   template <typename Visit>
   void TakeHighestFirst(Visit&& visit) {
     std::unique_ptr<Entry[]> room;
-    for (const Entry& entry : PutInOrder(room)) visit(TextAt(entry.text), entry.count);
+    const Order order = PutInOrder(room);
+    for (const Entry& entry : order.counted) visit(TextAt(entry.text), entry.count);
+    for (const Entry& entry : order.uncounted) visit(TextAt(entry.text), entry.count);
     kept_.clear();
     texts_.clear();
     keptBytes_ = 0;
@@ -77,8 +79,13 @@ class CommonRanking {
   std::size_t AppendRecord(std::string_view line);
   // The bytes of the record that starts at texts_[at].
   std::size_t RecordSize(std::size_t at) const;
-  // The kept entries highest first, in kept_ or in `room`, which it may allocate for the purpose.
-  std::span<const Entry> PutInOrder(std::unique_ptr<Entry[]>& room);
+  // The kept entries in the ranking's order: those with a count, highest first, then those
+  // without, in arrival order. In kept_, or in `room`, which it may allocate for the purpose.
+  struct Order {
+    std::span<const Entry> counted;
+    std::span<const Entry> uncounted;
+  };
+  Order PutInOrder(std::unique_ptr<Entry[]>& room);
 
   std::size_t maximum_;
   std::size_t offered_ = 0;

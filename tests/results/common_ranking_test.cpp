@@ -49,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         RankCase{"ATieAtTheCutKeepsTheEarlier", 2, {{"EEN", 9}, {"ZEE", 5}, {"AAP", 5}}, {"EEN", "ZEE"}},
         RankCase{"AHigherCountDisplacesTheEarlier", 2, {{"ZEE", 5}, {"AAP", 5}, {"MUS", 6}}, {"MUS", "ZEE"}},
         RankCase{"UncountedWordsLastInFoundOrder", 4, {{"AAP", 0}, {"EEN", 2}, {"ZEE", 0}}, {"EEN", "AAP", "ZEE"}},
+        RankCase{"NoneCounted", 4, {{"ZEE", 0}, {"AAP", 0}}, {"ZEE", "AAP"}},
         RankCase{"MaximumOne", 1, {{"AAP", 1}, {"EEN", 3}, {"ZEE", 3}, {"NOT", 2}}, {"EEN"}},
         RankCase{"MaximumZeroKeepsNothing", 0, {{"AAP", 1}}, {}}, RankCase{"NothingOffered", 5, {}, {}},
         RankCase{"LargestCount", 2, {{"AAP", UINT64_MAX}, {"EEN", UINT64_MAX - 1}, {"ZEE", 1}}, {"AAP", "EEN"}},
