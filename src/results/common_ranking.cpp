@@ -22,19 +22,20 @@ CommonRanking::CommonRanking(std::size_t maximum) : maximum_(maximum) {
   const std::size_t lines = std::min(maximum, kRoomLines);
   kept_.reserve(lines);
   texts_.reserve(lines * kRoomBytesPerLine);
+  uncounted_.reserve(lines * kRoomBytesPerLine);
 }
 
-std::size_t CommonRanking::AppendRecord(std::string_view line) {
-  const std::size_t at = texts_.size();
+std::size_t CommonRanking::AppendRecord(std::string& records, std::string_view line) {
+  const std::size_t at = records.size();
   std::size_t length = line.size();
-  for (; length >= 0x80; length >>= 7) texts_.push_back(static_cast<char>(0x80 | (length & 0x7F)));
-  texts_.push_back(static_cast<char>(length));
-  texts_.append(line);
+  for (; length >= 0x80; length >>= 7) records.push_back(static_cast<char>(0x80 | (length & 0x7F)));
+  records.push_back(static_cast<char>(length));
+  records.append(line);
   return at;
 }
 
 std::size_t CommonRanking::RecordSize(std::size_t at) const {
-  const std::string_view text = TextAt(at);
+  const std::string_view text = RecordText(texts_, at);
   return static_cast<std::size_t>(text.data() + text.size() - (texts_.data() + at));
 }
 
@@ -44,10 +45,13 @@ void CommonRanking::Keep(std::string_view line, std::uint64_t count) {
   if (kept_.size() < maximum_) {
     // Below the maximum every line stays, so the order can wait: the lines are only made a heap
     // when the last free place is taken, and a search that finds fewer sorts them once at the end.
-    const std::size_t text = AppendRecord(line);
-    kept_.push_back(Entry{count, arrival, text});
-    keptBytes_ = texts_.size();
-    if (kept_.size() == maximum_) std::make_heap(kept_.begin(), kept_.end(), RanksBefore{});
+    if (count == 0) {
+      AppendRecord(uncounted_, line);
+      ++uncountedLines_;
+    } else {
+      kept_.push_back(Entry{count, arrival, AppendRecord(texts_, line)});
+    }
+    if (kept_.size() + uncountedLines_ == maximum_) BecomeHeap();
     return;
   }
   // Full: the newcomer ranks before the front (Offer checked that) and takes its place; its record
@@ -56,7 +60,7 @@ void CommonRanking::Keep(std::string_view line, std::uint64_t count) {
   // drops that made it necessary.
   std::pop_heap(kept_.begin(), kept_.end(), RanksBefore{});
   keptBytes_ -= RecordSize(kept_.back().text);
-  const std::size_t text = AppendRecord(line);
+  const std::size_t text = AppendRecord(texts_, line);
   keptBytes_ += texts_.size() - text;
   kept_.back() = Entry{count, arrival, text};
   std::push_heap(kept_.begin(), kept_.end(), RanksBefore{});
@@ -72,52 +76,51 @@ void CommonRanking::Keep(std::string_view line, std::uint64_t count) {
   }
 }
 
-CommonRanking::Order CommonRanking::PutInOrder(std::unique_ptr<Entry[]>& room) {
+void CommonRanking::BecomeHeap() {
+  // The uncounted lines tie only with each other, and no later one can enter (a count of 0 never
+  // ranks before the last line), so numbering them in their order serves as their arrival.
+  std::uint64_t order = 0;
+  for (std::size_t at = 0; at < uncounted_.size();) {
+    const std::string_view text = RecordText(uncounted_, at);
+    kept_.push_back(Entry{0, order++, AppendRecord(texts_, text)});
+    at = static_cast<std::size_t>(text.data() + text.size() - uncounted_.data());
+  }
+  uncounted_ = std::string();
+  uncountedLines_ = 0;
+  keptBytes_ = texts_.size();
+  std::make_heap(kept_.begin(), kept_.end(), RanksBefore{});
+}
+
+std::span<const CommonRanking::Entry> CommonRanking::PutInOrder(std::unique_ptr<Entry[]>& room) {
   if (kept_.size() == maximum_) {
     // A heap: arrival numbers are unique, so the order is total and a sort's lack of stability
     // does not matter.
     std::sort(kept_.begin(), kept_.end(), RanksBefore{});
-    return Order{kept_, {}};
+    return kept_;
   }
-  // Below the maximum the lines are still in arrival order (see Keep). Those whose words have no
-  // count, most of them in a search of many words, rank last in that order and need no sorting:
-  // they move up to the front of kept_, and the others go to `room`. A stable sort by count alone
-  // then puts those in the ranking's order: an LSD radix sort, one byte of the counts a pass from
-  // the lowest, as many passes as the highest count has bytes (three for opentaal.FRQ), from
-  // `room` to the rest of kept_ and back. Each pass is stable, so the order of the earlier
-  // passes, and of arrival, holds among equal bytes. Ranking all 81,000 lines of «*EN» (offers
-  // and take) so takes 1.35 ms, and 1.6 when the uncounted lines were sorted with the others; a
-  // sort by comparison of the counted ones took 40% longer than a radix sort of them all.
+  // Below the maximum the entries are still in arrival order (see Keep), so a stable sort by
+  // count alone puts them in the ranking's order: an LSD radix sort, one byte of the counts a
+  // pass from the lowest, as many passes as the highest count has bytes (three for
+  // opentaal.FRQ). Each pass is stable, so the order of the earlier passes, and of arrival, holds
+  // among equal bytes. Ranking all 81,000 lines of «*EN» (offers and take) so takes 1.35 ms, and
+  // 1.6 when the uncounted lines were sorted with the others; a sort by comparison of the
+  // counted ones took 40% longer than a radix sort of them all.
   std::uint64_t highest = 0;
-  std::size_t counted = 0;
-  for (const Entry& entry : kept_) {
-    highest = std::max(highest, entry.count);
-    counted += entry.count != 0 ? 1 : 0;
-  }
-  if (counted == 0) return Order{{}, kept_};
+  for (const Entry& entry : kept_) highest = std::max(highest, entry.count);
   // Left unset: every place is written before it is read.
-  room = std::make_unique_for_overwrite<Entry[]>(counted);
-  std::size_t uncounted = 0;
-  Entry* from = room.get();
-  for (std::size_t i = 0, k = 0; i < kept_.size(); ++i) {
-    // In place: an uncounted entry moves to a place already read.
-    if (kept_[i].count == 0) {
-      kept_[uncounted++] = kept_[i];
-    } else {
-      from[k++] = kept_[i];
-    }
-  }
-  Entry* to = kept_.data() + uncounted;
+  room = std::make_unique_for_overwrite<Entry[]>(kept_.size());
+  Entry* from = kept_.data();
+  Entry* to = room.get();
   for (int shift = 0; shift < 64 && (highest >> shift) != 0; shift += 8) {
     // Buckets in falling order of the byte: bucket 0 takes byte 255.
     std::array<std::size_t, 257> starts{};
     const auto bucket = [shift](const Entry& entry) { return 255 - ((entry.count >> shift) & 0xFF); };
-    for (std::size_t i = 0; i < counted; ++i) ++starts[bucket(from[i]) + 1];
+    for (std::size_t i = 0; i < kept_.size(); ++i) ++starts[bucket(from[i]) + 1];
     for (std::size_t i = 1; i < starts.size(); ++i) starts[i] += starts[i - 1];
-    for (std::size_t i = 0; i < counted; ++i) to[starts[bucket(from[i])]++] = from[i];
+    for (std::size_t i = 0; i < kept_.size(); ++i) to[starts[bucket(from[i])]++] = from[i];
     std::swap(from, to);
   }
-  return Order{std::span<const Entry>(from, counted), std::span<const Entry>(kept_.data(), uncounted)};
+  return std::span<const Entry>(from, kept_.size());
 }
 
 }  // namespace kwintel

@@ -36,35 +36,46 @@ class CommonRanking {
   template <typename Visit>
   void TakeHighestFirst(Visit&& visit) {
     std::unique_ptr<Entry[]> room;
-    const Order order = PutInOrder(room);
-    for (const Entry& entry : order.counted) visit(TextAt(entry.text), entry.count);
-    for (const Entry& entry : order.uncounted) visit(TextAt(entry.text), entry.count);
+    for (const Entry& entry : PutInOrder(room)) visit(RecordText(texts_, entry.text), entry.count);
+    for (std::size_t at = 0; at < uncounted_.size();) {
+      const std::string_view text = RecordText(uncounted_, at);
+      visit(text, std::uint64_t{0});
+      at = static_cast<std::size_t>(text.data() + text.size() - uncounted_.data());
+    }
     kept_.clear();
     texts_.clear();
+    uncounted_.clear();
+    uncountedLines_ = 0;
     keptBytes_ = 0;
     offered_ = 0;
   }
 
  private:
   // A kept line: small, so that sifting the heap moves 24 bytes, never a string. Its record in
-  // texts_ starts at `text`: the line's length in base 128, low digit first, each byte but the
-  // last with its high bit set (one byte for a line under 128 bytes), then the line itself. The
-  // length lives there, not here, because every entry is copied once more to be put in order.
+  // texts_ starts at `text`.
   struct Entry {
     std::uint64_t count;
     std::uint64_t arrival;  // offer number: breaks ties, the earlier line ranking first
     std::size_t text;
   };
-  // The line whose record starts at texts_[at].
-  std::string_view TextAt(std::size_t at) const {
+  // A line's record: its length in base 128, low digit first, each byte but the last with its
+  // high bit set (one byte for a line under 128 bytes), then the line itself. The length lives
+  // there, not in an Entry, because every entry is copied once more to be put in order.
+  // RecordText gives the line whose record starts at records[at].
+  static std::string_view RecordText(std::string_view records, std::size_t at) {
     std::size_t length = 0;
     for (int shift = 0;; shift += 7) {
-      const auto digit = static_cast<unsigned char>(texts_[at++]);
+      const auto digit = static_cast<unsigned char>(records[at++]);
       length |= std::size_t{digit & 0x7Fu} << shift;
       if (digit < 0x80) break;
     }
-    return std::string_view(texts_).substr(at, length);
+    return records.substr(at, length);
   }
+  // Appends the line's record to `records` and returns where it starts.
+  static std::size_t AppendRecord(std::string& records, std::string_view line);
+  // The bytes of the record that starts at texts_[at].
+  std::size_t RecordSize(std::size_t at) const;
+
   // The order of the heap: `a` ranks before `b`. With it as "less", the heap's front is the line
   // that ranks last, the one a better newcomer replaces. A type of its own, not a function, so
   // that the heap and sort calls inline it.
@@ -75,25 +86,25 @@ class CommonRanking {
   };
   // Adds the line, first dropping the line that ranks last when the ranking is full. O(log k).
   void Keep(std::string_view line, std::uint64_t count);
-  // Appends the line's record to texts_ and returns where it starts.
-  std::size_t AppendRecord(std::string_view line);
-  // The bytes of the record that starts at texts_[at].
-  std::size_t RecordSize(std::size_t at) const;
-  // The kept entries in the ranking's order: those with a count, highest first, then those
-  // without, in arrival order. In kept_, or in `room`, which it may allocate for the purpose.
-  struct Order {
-    std::span<const Entry> counted;
-    std::span<const Entry> uncounted;
-  };
-  Order PutInOrder(std::unique_ptr<Entry[]>& room);
+  // Makes the full ranking a heap, the uncounted lines entries of it.
+  void BecomeHeap();
+  // The entries in the ranking's order, in kept_ or in `room`, which it may allocate for the
+  // purpose.
+  std::span<const Entry> PutInOrder(std::unique_ptr<Entry[]>& room);
 
   std::size_t maximum_;
   std::size_t offered_ = 0;
-  std::vector<Entry> kept_;  // once full, a binary heap under RanksBefore
-  // The records of the kept lines one after the other, and of lines dropped since they came; when
-  // the dropped ones are most of it, the kept ones are copied together again.
+  // The lines with a count, and once full all lines, a binary heap under RanksBefore then.
+  std::vector<Entry> kept_;
+  // The records of the entries' lines one after the other, and of lines dropped since they came;
+  // when the dropped ones are most of it, the kept ones are copied together again.
   std::string texts_;
-  std::size_t keptBytes_ = 0;  // of the kept lines' records
+  std::size_t keptBytes_ = 0;  // of the entries' records
+  // Until the ranking is full, the records of the lines without a count, in arrival order: they
+  // rank after every counted line and in that order among themselves, so they need no entry.
+  // Most lines of a search of many words are such lines.
+  std::string uncounted_;
+  std::size_t uncountedLines_ = 0;
 };
 
 }  // namespace kwintel
