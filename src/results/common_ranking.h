@@ -37,11 +37,7 @@ class CommonRanking {
   void TakeHighestFirst(Visit&& visit) {
     std::unique_ptr<Entry[]> room;
     for (const Entry& entry : PutInOrder(room)) visit(RecordText(texts_, entry.text), entry.count);
-    for (std::size_t at = 0; at < uncounted_.size();) {
-      const std::string_view text = RecordText(uncounted_, at);
-      visit(text, std::uint64_t{0});
-      at = static_cast<std::size_t>(text.data() + text.size() - uncounted_.data());
-    }
+    ForEachUncounted([&](std::string_view text) { visit(text, std::uint64_t{0}); });
     kept_.clear();
     texts_.clear();
     uncounted_.clear();
@@ -70,6 +66,15 @@ class CommonRanking {
       if (digit < 0x80) break;
     }
     return records.substr(at, length);
+  }
+  // Calls take(text) for each line of uncounted_, in arrival order.
+  template <typename Take>
+  void ForEachUncounted(Take&& take) const {
+    for (std::size_t at = 0; at < uncounted_.size();) {
+      const std::string_view text = RecordText(uncounted_, at);
+      take(text);
+      at = static_cast<std::size_t>(text.data() + text.size() - uncounted_.data());
+    }
   }
   // Appends the line's record to `records` and returns where it starts.
   static std::size_t AppendRecord(std::string& records, std::string_view line);
