@@ -174,7 +174,8 @@ void WordCounts::BuildRuns() const {
     for (std::uint64_t marks = tabs | ByteMask64(chunk, '\n'); marks != 0; marks &= marks - 1) {
       const int bit = std::countr_zero(marks);
       const std::size_t at = block + static_cast<std::size_t>(bit);
-      if (((tabs >> bit) & 1) != inWord) continue;
+      const bool tab = ((tabs >> bit) & 1) != 0;
+      if (tab != inWord) continue;
       if (inWord) {
         const std::size_t length = at - lineStart;
         if (length <= kMaxWordLength) {  // a longer one is no word (CountOf never asks)

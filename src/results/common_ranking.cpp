@@ -34,11 +34,6 @@ std::size_t CommonRanking::AppendRecord(std::string& records, std::string_view l
   return at;
 }
 
-std::size_t CommonRanking::RecordSize(std::size_t at) const {
-  const std::string_view text = RecordText(texts_, at);
-  return static_cast<std::size_t>(text.data() + text.size() - (texts_.data() + at));
-}
-
 void CommonRanking::Keep(std::string_view line, std::uint64_t count) {
   // Offer() refuses the lines that could not enter; the arrival number is the offer's own.
   const std::uint64_t arrival = offered_ - 1;
@@ -59,7 +54,7 @@ void CommonRanking::Keep(std::string_view line, std::uint64_t count) {
   // them keeps the room at most about twice what the kept lines need, at a cost spread over the
   // drops that made it necessary.
   std::pop_heap(kept_.begin(), kept_.end(), RanksBefore{});
-  keptBytes_ -= RecordSize(kept_.back().text);
+  keptBytes_ -= RecordEnd(texts_, kept_.back().text) - kept_.back().text;
   const std::size_t text = AppendRecord(texts_, line);
   keptBytes_ += texts_.size() - text;
   kept_.back() = Entry{count, arrival, text};
@@ -69,7 +64,7 @@ void CommonRanking::Keep(std::string_view line, std::uint64_t count) {
     together.reserve(texts_.capacity());
     for (Entry& entry : kept_) {
       const std::size_t at = together.size();
-      together.append(texts_, entry.text, RecordSize(entry.text));
+      together.append(texts_, entry.text, RecordEnd(texts_, entry.text) - entry.text);
       entry.text = at;
     }
     texts_.swap(together);
@@ -80,11 +75,7 @@ void CommonRanking::BecomeHeap() {
   // The uncounted lines tie only with each other, and no later one can enter (a count of 0 never
   // ranks before the last line), so numbering them in their order serves as their arrival.
   std::uint64_t order = 0;
-  for (std::size_t at = 0; at < uncounted_.size();) {
-    const std::string_view text = RecordText(uncounted_, at);
-    kept_.push_back(Entry{0, order++, AppendRecord(texts_, text)});
-    at = static_cast<std::size_t>(text.data() + text.size() - uncounted_.data());
-  }
+  ForEachUncounted([&](std::string_view text) { kept_.push_back(Entry{0, order++, AppendRecord(texts_, text)}); });
   uncounted_ = std::string();
   uncountedLines_ = 0;
   keptBytes_ = texts_.size();

@@ -67,19 +67,18 @@ class CommonRanking {
     }
     return records.substr(at, length);
   }
+  // Where the record that starts at records[at] ends: the start of the next one.
+  static std::size_t RecordEnd(std::string_view records, std::size_t at) {
+    const std::string_view text = RecordText(records, at);
+    return static_cast<std::size_t>(text.data() + text.size() - records.data());
+  }
   // Calls take(text) for each line of uncounted_, in arrival order.
   template <typename Take>
   void ForEachUncounted(Take&& take) const {
-    for (std::size_t at = 0; at < uncounted_.size();) {
-      const std::string_view text = RecordText(uncounted_, at);
-      take(text);
-      at = static_cast<std::size_t>(text.data() + text.size() - uncounted_.data());
-    }
+    for (std::size_t at = 0; at < uncounted_.size(); at = RecordEnd(uncounted_, at)) take(RecordText(uncounted_, at));
   }
   // Appends the line's record to `records` and returns where it starts.
   static std::size_t AppendRecord(std::string& records, std::string_view line);
-  // The bytes of the record that starts at texts_[at].
-  std::size_t RecordSize(std::size_t at) const;
 
   // The order of the heap: `a` ranks before `b`. With it as "less", the heap's front is the line
   // that ranks last, the one a better newcomer replaces. A type of its own, not a function, so
