@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "bench_word_set.h"
-#include "engine/engine_types.h"
+#include "engine/search_type.h"
 #include "engine/word_counts.h"
 #include "engine/word_file.h"
-#include "engine/word_file_name.h"
+#include "engine/word_file_set.h"
 #include "results/common_ranking.h"
 
 namespace {
@@ -33,7 +33,7 @@ struct Fixture {
 };
 
 const Fixture& TheFixture() {
-  static const Fixture fixture{LoadWordCounts(CountsFilePath(bench::WordPrefix())), WordsEndingInEn()};
+  static const Fixture fixture{LoadWordCounts(WordFileSet::CountsPathOf(bench::WordPrefix())), WordsEndingInEn()};
   return fixture;
 }
 

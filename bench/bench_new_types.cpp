@@ -28,7 +28,7 @@ template <typename Reads, typename Visit>
 void ScanFiles(kwintel::WordFile& file, const std::string& prefix, int minLength, int maxLength, Reads reads,
                Visit visit) {
   for (int length = minLength; length <= maxLength; ++length) {
-    if (!reads(length) || !file.Open(kwintel::WordFileName(prefix, length))) continue;
+    if (!reads(length) || !file.Open(kwintel::WordFileSet::FileNameOf(prefix, length))) continue;
     const char* word = nullptr;
     std::size_t size = 0;
     while (file.NextLine(word, size)) visit(std::string_view(word, size));

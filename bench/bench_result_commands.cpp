@@ -9,11 +9,8 @@
 #include <vector>
 
 #include "results/print_layout.h"
-#include "results/result_state.h"
-#include "shell/main_dialog.h"
-#include "shell/memory_platform.h"
-#include "shell/memory_view.h"
-#include "shell/result_commands.h"
+#include "results/sort_results.h"
+#include "support/memory_result_list.h"
 
 namespace kwintel {
 namespace {
@@ -41,15 +38,13 @@ void Fill(MemoryResultList& list, const std::vector<std::string>& lines) {
 
 void BM_SortResults(benchmark::State& state) {
   const std::vector<std::string> lines = MakeLines();
-  MemoryView view;
-  MemoryPlatform platform;
-  MainDialog dialog(view, platform);
+  MemoryResultList list;
   for (auto _ : state) {
     state.PauseTiming();
-    Fill(view.results, lines);
-    sortMode = static_cast<int>(state.range(0));
+    Fill(list, lines);
+    int sortMode = static_cast<int>(state.range(0));
     state.ResumeTiming();
-    SortResults(dialog);
+    SortResultLines(list, sortMode);
   }
   state.SetLabel(state.range(0) == 0 ? "ascending" : "by ending");
 }

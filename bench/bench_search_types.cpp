@@ -1,13 +1,11 @@
 // Speed of the nine search types other than Sequence over the OpenTaal word files, in process,
 // with every length box checked and no result limit. The goal is under 10 ms per search on one
 // core.
-//   <case>/run_search  one whole "&Ga zoeken" per iteration: RunSearch through an in-memory
-//                      dialog, reading the files every time, "IJ één letter" off
-//   <case>/matcher     MatchWord alone over the words of the lengths the prepared pattern scans,
-//                      held in memory
-//   <case>/all_words   MatchWord alone over every word of every length, as a worst case
-//   <case>/scan_matcher the matcher as a word-file scan calls it (MatchCompiled with the
-//                      pattern compiled once) over the words of the scanned lengths
+//   <case>/run_search  one whole "&Ga zoeken" per iteration: RunSearch through a session in
+//                      memory, reading the files every time, "IJ één letter" off
+//   <case>/matcher     the compiled pattern alone over the words of the lengths it reads, held in
+//                      memory
+//   <case>/all_words   the compiled pattern alone over every word of every length, a worst case
 //
 // Word files: KWINTEL_BIN_DIR/opentaal02.DOC ... opentaal19.DOC (build target kwintel_word_files),
 // or another set named by its prefix in the environment variable KWINTEL_WORD_PREFIX.
@@ -25,22 +23,11 @@
 #include <utility>
 #include <vector>
 
-#include "bench_word_set.h"
-#include "engine/compiled_pattern.h"
-#include "engine/engine_types.h"
-#include "engine/match_word.h"
-#include "engine/prepare_search_pattern.h"
-#include "ports/control_ids.h"
-#include "shell/auxiliary_commands.h"
-#include "shell/memory_platform.h"
-#include "shell/memory_view.h"
-#include "shell/program_state.h"
+#include "bench_session.h"
+#include "engine/pattern.h"
 #include "shell/run_search.h"
-#include "shell/word_file_sources.h"
 
 namespace {
-
-using kwintel::matchState;
 
 // Every word of the set, NUL-terminated, in one buffer, shortest files first.
 struct WordSet {
@@ -87,96 +74,68 @@ WordSet LoadWords(const std::string& prefix) {
 struct Case {
   const char* name;  // the search type's caption and the pattern as typed
   kwintel::SearchType type;
-  int radio;  // the search type's radio button
   const char* pattern;
 };
 
 using T = kwintel::SearchType;
-namespace ids = kwintel::ids;
 const Case kCases[] = {
-    {"Anagram/ROOS", T::Anagram, ids::kAnagram, "ROOS"},
-    {"Anagram/ROOS-T", T::Anagram, ids::kAnagram, "ROOS-T"},
-    {"Anagram-1/KAART", T::AnagramMinusOne, ids::kAnagramMinusOne, "KAART"},
-    {"Subset/KAARTEN", T::Subset, ids::kSubset, "KAARTEN"},
-    {"Set/ANS", T::Set, ids::kSet, "ANS"},
-    {"Frequentie/2211", T::Frequency, ids::kFrequentie, "2211"},
-    {"Frequentie/2*", T::Frequency, ids::kFrequentie, "2*"},
-    {"Stapel/BCDFGHJKLMNPQRSTVWXZ 4", T::Stack, ids::kStapel, "BCDFGHJKLMNPQRSTVWXZ 4"},
-    {"Product/KAT", T::Product, ids::kProduct, "KAT"},
-    {"Som/KAT", T::Sum, ids::kSom, "KAT"},
-    {"Telefoon/7667", T::Telephone, ids::kTelefoon, "7667"},
+    {"Anagram/ROOS", T::Anagram, "ROOS"},
+    {"Anagram/ROOS-T", T::Anagram, "ROOS-T"},
+    {"Anagram-1/KAART", T::AnagramMinusOne, "KAART"},
+    {"Subset/KAARTEN", T::Subset, "KAARTEN"},
+    {"Set/ANS", T::Set, "ANS"},
+    {"Frequentie/2211", T::Frequency, "2211"},
+    {"Frequentie/2*", T::Frequency, "2*"},
+    {"Stapel/BCDFGHJKLMNPQRSTVWXZ 4", T::Stack, "BCDFGHJKLMNPQRSTVWXZ 4"},
+    {"Product/KAT", T::Product, "KAT"},
+    {"Som/KAT", T::Sum, "KAT"},
+    {"Telefoon/7667", T::Telephone, "7667"},
 };
 
-void RunWholeSearch(benchmark::State& state, const std::string* prefix, const Case* c) {
-  kwintel::ResetProgramWideState();
-  kwintel::wordFilePrefix = *prefix;
-  kwintel::MemoryView view;
-  kwintel::MemoryPlatform platform;
-  kwintel::MainDialog dialog(view, platform);
-  kwintel::CheckAllLengths(dialog);
-  view.CheckRadio(ids::kVolgorde, ids::kTelefoon, c->radio);
-  dialog.ijOneLetter = 0;
-  dialog.maxResultsOverride = INT_MAX;
-  view.SetText(ids::kPatternBox, c->pattern);
+void RunWholeSearch(benchmark::State& state, const Case* c) {
+  kwintel::bench::BenchSession bench;
+  bench.UseWordSet();
+  bench.form.type = c->type;
+  bench.form.pattern = c->pattern;
   for (auto _ : state) {
-    kwintel::RunSearch(dialog);
-    benchmark::DoNotOptimize(view.results.Count());
+    kwintel::RunSearch(bench.session, bench.form);
+    benchmark::DoNotOptimize(bench.results.Count());
   }
-  if (!view.messages.empty()) {
-    state.SkipWithError(("message: " + view.messages.front().text).c_str());
+  if (!bench.view.messages.empty()) {
+    state.SkipWithError(("message: " + bench.view.messages.front().text).c_str());
     return;
   }
-  state.counters["lines"] = view.results.Count() - 1;
-  state.SetLabel(view.results.Text(view.results.Count() - 1));
+  state.counters["lines"] = bench.results.Count() - 1;
+  state.SetLabel(bench.results.Text(bench.results.Count() - 1));
 }
 
-enum class MatcherEntry { kWordsOfScannedLengths, kAllWords, kAsTheScan };
-
-void RunMatcher(benchmark::State& state, const WordSet* set, const Case* c, MatcherEntry entry) {
-  const bool allWords = entry == MatcherEntry::kAllWords;
-  kwintel::PreparedPattern prepared;
-  prepared.text = c->pattern;
-  if (!kwintel::PrepareSearchPattern(prepared, c->type)) {
+void RunMatcher(benchmark::State& state, const WordSet* set, const Case* c, bool allWords) {
+  auto compiled = kwintel::Compile(c->type, c->pattern);
+  const auto* pattern = std::get_if<kwintel::Pattern>(&compiled);
+  if (pattern == nullptr) {
     state.SkipWithError("the pattern was refused");
     return;
   }
-  const std::size_t first = allWords ? 0 : set->firstOfLength[prepared.minLength];
-  const std::size_t last = allWords ? set->words.size() : set->firstOfLength[prepared.maxLength + 1];
-  const char* pattern = prepared.text.c_str();
+  const std::size_t first = allWords ? 0 : set->firstOfLength[pattern->MinLength()];
+  const std::size_t last = allWords ? set->words.size() : set->firstOfLength[pattern->MaxLength() + 1];
   std::int64_t matches = 0;
-  if (entry == MatcherEntry::kAsTheScan) {
-    const kwintel::CompiledPattern compiled = kwintel::CompilePattern(c->type, pattern);
-    for (auto _ : state) {
-      matches = 0;
-      for (std::size_t i = first; i < last; ++i) {
-        kwintel::MatchCompiled(compiled, set->words[i], set->lengths[i]);
-        matches += matchState.matched;
-      }
-      benchmark::DoNotOptimize(matches);
-    }
-  } else {
-    for (auto _ : state) {
-      matches = 0;
-      for (std::size_t i = first; i < last; ++i) {
-        kwintel::MatchWord(c->type, pattern, set->words[i]);
-        matches += matchState.matched;
-      }
-      benchmark::DoNotOptimize(matches);
-    }
+  for (auto _ : state) {
+    matches = 0;
+    for (std::size_t i = first; i < last; ++i) matches += pattern->Match(set->words[i], set->lengths[i]).matched;
+    benchmark::DoNotOptimize(matches);
   }
   const auto words = static_cast<double>(last - first);
   state.counters["words"] = words;
   state.counters["matches"] = static_cast<double>(matches);
   state.counters["time_per_word"] =
       benchmark::Counter(words, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-  state.SetLabel("lengths " + std::to_string(prepared.minLength) + "-" + std::to_string(prepared.maxLength));
+  state.SetLabel("lengths " + std::to_string(pattern->MinLength()) + "-" + std::to_string(pattern->MaxLength()));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string prefix = kwintel::bench::WordPrefix();
-  static const std::string wordPrefix = prefix;
   static const WordSet set = LoadWords(prefix);
   if (set.filesRead == 0) {
     std::fprintf(stderr,
@@ -187,18 +146,13 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr, "%zu words from %d word files %sNN.DOC\n", set.words.size(), set.filesRead, prefix.c_str());
   for (const Case& c : kCases) {
-    benchmark::RegisterBenchmark((std::string(c.name) + "/run_search").c_str(), RunWholeSearch, &wordPrefix, &c)
+    benchmark::RegisterBenchmark((std::string(c.name) + "/run_search").c_str(), RunWholeSearch, &c)
         ->Unit(benchmark::kMillisecond);
   }
-  const std::pair<MatcherEntry, const char*> entries[] = {
-      {MatcherEntry::kWordsOfScannedLengths, "/matcher"},
-      {MatcherEntry::kAllWords, "/all_words"},
-      {MatcherEntry::kAsTheScan, "/scan_matcher"},
-  };
-  for (const auto& [entry, suffix] : entries) {
+  for (const bool allWords : {false, true}) {
     for (const Case& c : kCases) {
-      const std::string name = std::string(c.name) + suffix;
-      benchmark::RegisterBenchmark(name.c_str(), RunMatcher, &set, &c, entry)->Unit(benchmark::kMillisecond);
+      const std::string name = std::string(c.name) + (allWords ? "/all_words" : "/matcher");
+      benchmark::RegisterBenchmark(name.c_str(), RunMatcher, &set, &c, allWords)->Unit(benchmark::kMillisecond);
     }
   }
   benchmark::Initialize(&argc, argv);

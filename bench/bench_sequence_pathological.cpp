@@ -1,6 +1,7 @@
 // Sequence patterns with several '*': the cases that make plain backtracking exponential. Each
-// figure is the time for one pass over the whole word set through MatchWord (the memoised
-// matcher), or through the plain recursion where the name says so.
+// figure is the time for one pass over the whole word set through the compiled pattern (the
+// automaton, or the memoised matcher for letter variables), or through the plain recursion where
+// the name says so.
 
 #include <benchmark/benchmark.h>
 
@@ -10,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/compiled_pattern.h"
-#include "engine/match_word.h"
-#include "engine/prepare_search_pattern.h"
+#include "engine/matchers.h"
+#include "engine/pattern.h"
 #include "engine/sequence_plain_match.h"
 
 namespace kwintel {
@@ -29,35 +29,27 @@ std::vector<std::string> RandomWords(int count, int length, const std::string& l
   return words;
 }
 
+// The text a typed sequence pattern compiles to.
 std::string Prepared(const char* typed) {
-  std::string text = typed;
-  int minLength = 0;
-  int maxLength = 0;
-  if (!PrepareSearchPattern(text, SearchType::Sequence, minLength, maxLength)) {
-    std::fprintf(stderr, "pattern refused: %s\n", typed);
-    std::abort();
-  }
-  return text;
+  auto compiled = Compile(SearchType::Sequence, typed);
+  if (const auto* pattern = std::get_if<Pattern>(&compiled)) return std::get<SequenceForm>(pattern->Forms()).text;
+  std::fprintf(stderr, "pattern refused: %s\n", typed);
+  std::abort();
 }
 
-// As a search matches: the pattern compiled once.
+// As a search matches: the automaton compiled once, or the memoised matcher.
 int MatchAll(const std::string& pattern, const std::vector<std::string>& words) {
-  const CompiledPattern compiled = CompilePattern(SearchType::Sequence, pattern);
+  const auto automaton = SequenceAutomaton::Compile(pattern.c_str());
   int found = 0;
   for (const std::string& word : words) {
-    MatchCompiled(compiled, word.c_str(), word.size());
-    found += matchState.matched;
+    found += automaton ? automaton->Match(word.c_str()) : MatchSequence(word.c_str(), pattern.c_str());
   }
   return found;
 }
 
 int MatchAllPlain(const std::string& pattern, const std::vector<std::string>& words) {
   int found = 0;
-  for (const std::string& word : words) {
-    matchState.matched = matchState.ampVar = matchState.dollarVar = matchState.caretVar = 0;
-    MatchSequencePlain(word.c_str(), pattern.c_str());
-    found += matchState.matched;
-  }
+  for (const std::string& word : words) found += MatchSequencePlain(word.c_str(), pattern.c_str()).matched;
   return found;
 }
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/engine_types.h"
+#include "engine/search_type.h"
 #include "engine/word_file.h"
-#include "engine/word_file_name.h"
+#include "engine/word_file_set.h"
 
 namespace kwintel::bench {
 
@@ -24,7 +24,7 @@ inline std::vector<std::string> WordsEndingInEn() {
   std::vector<std::string> words;
   WordFile file;
   for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
-    if (!file.Open(WordFileName(WordPrefix(), length))) continue;
+    if (!file.Open(WordFileSet::FileNameOf(WordPrefix(), length))) continue;
     const char* word = nullptr;
     std::size_t size = 0;
     while (file.NextLine(word, size)) {

@@ -13,8 +13,7 @@ foreach(length RANGE 2 19)
 endforeach()
 
 # Their word counts, opentaal.FRQ, made in the same run from frogdata's lexicon: the count of
-# every word form in a tagged Dutch corpus, with opentaal.FRQ.check, which lets a reader trust its
-# order without reading every line first. Without the package the set simply has no counts.
+# every word form in a tagged Dutch corpus. Without the package the set simply has no counts.
 set(KWINTEL_WORD_COUNTS_LIST /usr/share/frog/nld/Frog.mbt.1.0.lex CACHE FILEPATH
     "Counted word forms the counts file is made from (Debian package frogdata)")
 set(KWINTEL_WORD_COUNTS_LICENCE /usr/share/doc/frogdata/copyright CACHE FILEPATH
@@ -28,7 +27,7 @@ if(KWINTEL_WORD_FILES AND EXISTS ${KWINTEL_WORD_LIST})
   if(EXISTS ${KWINTEL_WORD_COUNTS_LIST})
     set(counts_option --counts ${KWINTEL_WORD_COUNTS_LIST})
     set(counts_input ${KWINTEL_WORD_COUNTS_LIST})
-    set(counts_output ${KWINTEL_WORD_COUNTS_FILE} ${KWINTEL_WORD_COUNTS_FILE}.check)
+    set(counts_output ${KWINTEL_WORD_COUNTS_FILE})
   else()
     message(WARNING "${KWINTEL_WORD_COUNTS_LIST} not found (Debian package frogdata): "
                     "the word files get no counts (opentaal.FRQ)")

@@ -1,33 +1,22 @@
 #include "fuzz_dialog.h"
 
-#include "engine/search_types.h"
-#include "ports/control_ids.h"
-#include "results/result_state.h"
-#include "shell/program_state.h"
-
 namespace kwintel::fuzz {
-FuzzDialog::FuzzDialog(const ControlLines& control) {
-  ResetProgramWideState();
-  upperCaseMode = control.upperCase ? 1 : 0;
-  dialog.withLength = control.withLength ? 1 : 0;
-  dialog.ijOneLetter = control.ijOneLetter ? 1 : 0;
-  view.SetChecked(ids::kMetLengte, control.withLength);
-  view.SetChecked(ids::kIjEenLetter, control.ijOneLetter);
-  view.SetText(ids::kHoofdKlein, control.upperCase ? "Hoofd" : "Klein");
 
-  view.SetText(ids::kPatternBox, control.pattern);
-  view.SetText(ids::kMetFilter, control.mustContain);
-  view.SetText(ids::kZonderFilter, control.mustNotContain);
-  const int typeRadio = FindSearchType(control.type)->radioId;
-  for (int radio : kSearchTypeRadios) view.SetChecked(radio, radio == typeRadio);
-  const auto position = static_cast<std::size_t>(control.maxResultsPosition);
-  for (std::size_t i = 0; i < ids::kMaxResultsGroup.size(); ++i) {
-    view.SetChecked(ids::kMaxResultsGroup[i], i == position);
-  }
-  maxResults = ids::kMaxResultsValues[position];
-  for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
-    view.SetChecked(ids::LengthToggleId(length), true);
-  }
+namespace {
+
+constexpr int kMaxResultsValues[] = {100, 500, 1000, 15000};
+
+}  // namespace
+
+FuzzDialog::FuzzDialog(const ControlLines& control) {
+  session.upperCaseMode = control.upperCase ? 1 : 0;
+  session.withLength = control.withLength ? 1 : 0;
+  session.ijOneLetter = control.ijOneLetter ? 1 : 0;
+  form.pattern = control.pattern;
+  form.type = control.type;
+  form.maxResults = kMaxResultsValues[control.maxResultsPosition];
+  form.mustContain = control.mustContain;
+  form.mustNotContain = control.mustNotContain;
 }
 
 bool FuzzDialog::ShowedMessage(std::string_view caption) const {

@@ -1,14 +1,15 @@
 #pragma once
-// A main dialog held in memory, as kwintel-cli and the tests have it, with the program-wide state
-// put back to its start values and the form filled from an input's control lines.
+// A session held in memory, as the tests have it, with its settings and form filled from an
+// input's control lines.
 
 #include <string>
 #include <vector>
 
 #include "fuzz_input.h"
-#include "shell/main_dialog.h"
-#include "shell/memory_platform.h"
-#include "shell/memory_view.h"
+#include "shell/session.h"
+#include "support/memory_platform.h"
+#include "support/memory_result_list.h"
+#include "support/memory_view.h"
 
 namespace kwintel::fuzz {
 
@@ -19,13 +20,14 @@ class FuzzDialog {
   FuzzDialog& operator=(const FuzzDialog&) = delete;
 
   // The lines of the result list, and whether a message with this caption was shown.
-  std::vector<std::string> Lines() const { return view.results.Lines(); }
+  std::vector<std::string> Lines() const { return results.Lines(); }
   bool ShowedMessage(std::string_view caption) const;
 
   MemoryView view;
+  MemoryResultList results;
   MemoryPlatform platform;
-  MainDialog dialog{view, platform};
-  int maxResults = 100;
+  Session session{view, results, platform};
+  Form form;
 };
 
 }  // namespace kwintel::fuzz

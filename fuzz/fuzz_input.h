@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/engine_types.h"
+#include "engine/search_type.h"
 
 namespace kwintel::fuzz {
 

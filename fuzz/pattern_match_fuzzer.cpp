@@ -1,28 +1,28 @@
-// Fuzz target: one pattern prepared for each of the thirteen search types, then matched against words.
+// Fuzz target: one pattern compiled for each of the thirteen search types, then matched against
+// words.
 //
-// Input: the first line is the pattern (at most 400 bytes are used), every further line a word
-// (at most 100 bytes each, at most 64 words). Promises checked:
-// - preparation never reads or writes outside the pattern, rewrites it without growing it, and an
-//   accepted pattern scans lengths 2 <= min <= max <= 19;
-// - MatchWord reads word and pattern only up to their terminating NUL, changes neither, gives 0
-//   or 1, and gives the same verdict for the same word twice (no verdict leaks from one word into
-//   the next);
+// Input: the first line is the pattern as typed (at most 400 bytes are used), every further line
+// a word (at most 100 bytes each, at most 64 words). Promises checked:
+// - compiling never reads outside the pattern, and an accepted pattern reads lengths
+//   2 <= min <= max <= 19;
+// - matching reads a word only up to its terminating NUL, changes nothing, and gives the same
+//   verdict for the same word twice, with other words and patterns matched in between;
 // - an accepted Sequence pattern is one the matcher can read (classes closed, no '*' after '*');
-// - the Sequence verdict equals that of plain backtracking, stale letter variables included;
-// - the pattern compiled once, as a search holds it, gives MatchWord's verdict, letter variables
-//   and remainder at every word, and so does the sequence matcher with its memo from the start;
-// - a type value that is no search type matches nothing.
+// - the Sequence verdict equals that of the matcher with its memo from the start, stale letter
+//   variables included, and that of a naive reference;
+// - the fast forms of Stack, Frequency and Anagram give the verdict of their plain matchers;
+// - a type value that is no search type is refused.
 
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "engine/compiled_pattern.h"
-#include "engine/engine_types.h"
-#include "engine/match_word.h"
-#include "engine/prepare_search_pattern.h"
+#include "engine/matchers.h"
+#include "engine/pattern.h"
+#include "engine/search_type.h"
 #include "engine/sequence_plain_match.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
@@ -36,6 +36,8 @@ constexpr std::size_t kMaxWordBytes = 100;
 constexpr std::size_t kMaxWords = 64;
 // Plain backtracking steps allowed per input; beyond them the comparison is skipped.
 constexpr long kReferenceBudget = 200000;
+// The plain run starts a search's sequence matcher takes before its memo.
+constexpr long kSearchBudget = 20000;
 
 // A NUL-terminated copy in a heap block of exactly its size, so that the address sanitizer
 // catches a read past the NUL (a std::string keeps spare capacity there).
@@ -51,53 +53,57 @@ struct ExactText {
   std::unique_ptr<char[]> bytes;
 };
 
-int Verdict(SearchType type, const ExactText& pattern, const ExactText& word) {
-  MatchWord(type, pattern.bytes.get(), word.bytes.get());
-  FUZZ_REQUIRE(matchState.matched == 0 || matchState.matched == 1);
-  return matchState.matched;
+// What the plain matcher of a fast form says, or nothing for the other forms.
+std::optional<Verdict> PlainVerdict(const Pattern& pattern, const char* word) {
+  Verdict verdict;
+  if (const auto* stack = std::get_if<StackForm>(&pattern.Forms())) {
+    verdict.matched = MatchStack(word, stack->pattern);
+  } else if (const auto* frequency = std::get_if<FrequencyForm>(&pattern.Forms())) {
+    verdict.matched = MatchFrequency(word, frequency->pattern);
+  } else if (const auto* anagram = std::get_if<AnagramForm>(&pattern.Forms())) {
+    verdict = MatchAnagram(word, anagram->text.c_str());
+  } else {
+    return std::nullopt;
+  }
+  return verdict;
 }
 
-void CheckType(SearchType type, std::string_view pattern, const std::vector<std::string_view>& words,
+void CheckType(SearchType type, std::string_view typed, const std::vector<std::string_view>& words,
                long& referenceBudget) {
-  std::string text(pattern);
-  int minLength = -1;
-  int maxLength = -1;
-  if (!PrepareSearchPattern(text, type, minLength, maxLength)) return;
-  FUZZ_REQUIRE(kMinWordLength <= minLength && minLength <= maxLength && maxLength <= kMaxWordLength);
-  FUZZ_REQUIRE(text.size() <= pattern.size());
-
-  // What the matchers receive is a C string: it ends at the first NUL of the prepared text.
-  const std::string_view prepared(text.c_str());
-  const ExactText preparedCopy(prepared);
-  if (type == SearchType::Sequence && prepared.size() == text.size()) {
-    FUZZ_REQUIRE(IsWellFormedSequence(prepared.data()));
+  const ExactText typedCopy(typed);
+  const auto compiled = Compile(type, std::string_view(typedCopy.bytes.get(), typedCopy.size));
+  FUZZ_REQUIRE(typedCopy.Unchanged(typed));
+  const auto* pattern = std::get_if<Pattern>(&compiled);
+  if (pattern == nullptr) return;
+  FUZZ_REQUIRE(kMinWordLength <= pattern->MinLength() && pattern->MinLength() <= pattern->MaxLength() &&
+               pattern->MaxLength() <= kMaxWordLength);
+  const auto* sequence = std::get_if<SequenceForm>(&pattern->Forms());
+  std::string prepared;
+  if (sequence != nullptr) {
+    prepared = (sequence->negated ? "-" : "") + sequence->text;
+    FUZZ_REQUIRE(IsWellFormedSequence(prepared.c_str()));
   }
-  const CompiledPattern compiled = CompilePattern(type, std::string(prepared));
   for (std::string_view word : words) {
     const ExactText wordCopy(word);
-    const int verdict = Verdict(type, preparedCopy, wordCopy);
-    FUZZ_REQUIRE(preparedCopy.Unchanged(prepared));
+    const char* w = wordCopy.bytes.get();
+    const std::size_t length = std::strlen(w);
+    const Verdict verdict = pattern->Match(w, length);
     FUZZ_REQUIRE(wordCopy.Unchanged(word));
-    FUZZ_REQUIRE(Verdict(type, preparedCopy, wordCopy) == verdict);
-    const int variables[] = {matchState.ampVar, matchState.dollarVar, matchState.caretVar};
-    const std::string remainder = matchState.remainder;
-    MatchCompiled(compiled, wordCopy.bytes.get(), std::strlen(wordCopy.bytes.get()));
-    FUZZ_REQUIRE(matchState.matched == verdict && matchState.ampVar == variables[0] &&
-                 matchState.dollarVar == variables[1] && matchState.caretVar == variables[2]);
-    if (verdict == 1) FUZZ_REQUIRE(matchState.remainder == remainder);
-    if (type == SearchType::Sequence) {
-      const char* rest = preparedCopy.bytes.get();
-      const bool negated = rest[0] == '-';
-      ClearVerdict(matchState);
-      MatchSequenceWithBudget(wordCopy.bytes.get(), negated ? rest + 1 : rest, 0);
-      FUZZ_REQUIRE((matchState.matched ^ (negated ? 1 : 0)) == verdict && matchState.ampVar == variables[0] &&
-                   matchState.dollarVar == variables[1] && matchState.caretVar == variables[2]);
+    const Verdict again = pattern->Match(w, length);
+    FUZZ_REQUIRE(again.matched == verdict.matched && again.remainder == verdict.remainder &&
+                 again.missingLetter == verdict.missingLetter && again.backwards == verdict.backwards);
+    if (const auto plain = PlainVerdict(*pattern, w)) {
+      FUZZ_REQUIRE(plain->matched == verdict.matched && (!verdict.matched || plain->remainder == verdict.remainder));
     }
-    // A NUL inside the pattern cuts it short of what preparation checked; the engine must merely
-    // survive that, so the comparison is left out.
-    if (type == SearchType::Sequence && referenceBudget > 0 && prepared.size() == text.size()) {
-      const auto expected = ReferenceSequenceMatch(preparedCopy.bytes.get(), wordCopy.bytes.get(), referenceBudget);
-      if (expected) FUZZ_REQUIRE(*expected == (verdict == 1));
+    if (sequence == nullptr) continue;
+    // As a search matches (plain backtracking within its budget, then the memo), against the memo
+    // from the start: plain backtracking without a budget could take for ever.
+    const SequenceOutcome usual = MatchSequenceWithBudget(w, sequence->text.c_str(), kSearchBudget);
+    FUZZ_REQUIRE((usual.matched != sequence->negated) == verdict.matched);
+    FUZZ_REQUIRE(MatchSequenceWithBudget(w, sequence->text.c_str(), 0) == usual);
+    if (referenceBudget > 0) {
+      const auto expected = ReferenceSequenceMatch(prepared.c_str(), w, referenceBudget);
+      if (expected) FUZZ_REQUIRE(*expected == verdict.matched);
     }
   }
 }
@@ -114,12 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (!input.AtEnd() && words.size() < kMaxWords) words.push_back(input.Next(kMaxWordBytes));
 
   long referenceBudget = kReferenceBudget;
-  for (int type = 0; type <= 12; ++type) {
-    CheckType(static_cast<SearchType>(type), pattern, words, referenceBudget);
-  }
-  const ExactText anyPattern(pattern);
-  for (std::string_view word : words) {
-    FUZZ_REQUIRE(Verdict(static_cast<SearchType>(13), anyPattern, ExactText(word)) == 0);
-  }
+  for (const SearchTypeEntry& entry : kSearchTypes) CheckType(entry.type, pattern, words, referenceBudget);
+  FUZZ_REQUIRE(std::holds_alternative<Refusal>(Compile(static_cast<SearchType>(13), pattern)));
   return 0;
 }

@@ -21,13 +21,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine_types.h"
+#include "engine/search_type.h"
 #include "fuzz_check.h"
 #include "fuzz_dialog.h"
 #include "fuzz_input.h"
 #include "line_text.h"
 #include "ports/control_ids.h"
-#include "results/result_state.h"
 #include "shell/command_table.h"
 #include "summary_line.h"
 
@@ -82,11 +81,11 @@ void CheckNarrowing(const FuzzDialog& fd, const std::vector<std::string>& before
   FUZZ_REQUIRE(summary->count == kept);
   FUZZ_REQUIRE(kept <= std::max<long long>(0, static_cast<long long>(before.size()) - 1));
   if (summary->opening == "Doorzoeken maximum bereikt: ") {
-    FUZZ_REQUIRE(kept == fd.maxResults && summary->rest == ".");
+    FUZZ_REQUIRE(kept == fd.form.maxResults && summary->rest == ".");
   } else if (summary->opening == "Doorzoeken onderbroken na: ") {
     FUZZ_REQUIRE(control.pumpAction == kStop && summary->rest == "e.");
   } else {
-    FUZZ_REQUIRE(kept < fd.maxResults && summary->rest == ".");
+    FUZZ_REQUIRE(kept < fd.form.maxResults && summary->rest == ".");
   }
   // A stop pressed during a pump ends the narrowing as interrupted, whatever else happened.
   if (control.pumpAction == kStop && fd.view.pumpCount > 0) {
@@ -106,14 +105,14 @@ bool InOrder(std::string a, std::string b, int mode) {
 
 void CheckSort(FuzzDialog& fd) {
   const std::vector<std::string> before = fd.Lines();
-  const int mode = sortMode;
-  FUZZ_REQUIRE(RunCommand(fd.dialog, ids::kSorteer));
+  const int mode = fd.session.sortMode;
+  FUZZ_REQUIRE(RunCommand(fd.session, ids::kSorteer, fd.form));
   const auto& after = fd.Lines();
   if (before.size() <= 2) {
-    FUZZ_REQUIRE(after == before && sortMode == mode);
+    FUZZ_REQUIRE(after == before && fd.session.sortMode == mode);
     return;
   }
-  FUZZ_REQUIRE(sortMode == (mode + 1) % 4);
+  FUZZ_REQUIRE(fd.session.sortMode == (mode + 1) % 4);
   FUZZ_REQUIRE(after.size() == before.size() && after.back() == before.back());
   for (std::size_t i = 0; i + 2 < after.size(); ++i) FUZZ_REQUIRE(InOrder(after[i], after[i + 1], mode));
   std::vector<std::string> sortedBefore(before.begin(), before.end() - 1);
@@ -134,28 +133,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzDialog fd(control);
   std::vector<std::string> before;
   while (!input.AtEnd() && before.size() < kMaxLines) before.emplace_back(input.Next());
-  for (const std::string& line : before) fd.view.results.Append(line);
-  for (std::size_t i = 0; i + 1 < before.size(); ++i) fd.dialog.resultBackup.push_back(before[i]);
-  const std::vector<std::string> backup = fd.dialog.resultBackup.Strings();
+  for (const std::string& line : before) fd.results.Append(line);
+  for (std::size_t i = 0; i + 1 < before.size(); ++i) fd.session.resultBackup.push_back(before[i]);
+  const std::vector<std::string> backup = fd.session.resultBackup.Strings();
 
   fd.view.onPump = [&fd, &control] {
-    FUZZ_REQUIRE(!RunCommand(fd.dialog, ids::kDoorzoeken));
-    FUZZ_REQUIRE(!RunCommand(fd.dialog, ids::kGaZoeken));
+    FUZZ_REQUIRE(!RunCommand(fd.session, ids::kDoorzoeken, fd.form));
+    FUZZ_REQUIRE(!RunCommand(fd.session, ids::kGaZoeken, fd.form));
     static constexpr int kCommands[] = {0, ids::kSorteer, ids::kOnderbreek, ids::kVorige};
-    if (control.pumpAction != kNone) FUZZ_REQUIRE(RunCommand(fd.dialog, kCommands[control.pumpAction]));
+    if (control.pumpAction != kNone) FUZZ_REQUIRE(RunCommand(fd.session, kCommands[control.pumpAction], fd.form));
   };
-  FUZZ_REQUIRE(RunCommand(fd.dialog, ids::kDoorzoeken));
+  FUZZ_REQUIRE(RunCommand(fd.session, ids::kDoorzoeken, fd.form));
   fd.view.onPump = nullptr;
   CheckNarrowing(fd, before, control);
-  if (control.pumpAction != kSort) FUZZ_REQUIRE(sortMode == 0);
+  if (control.pumpAction != kSort) FUZZ_REQUIRE(fd.session.sortMode == 0);
 
   for (int round = 0; round < 4; ++round) CheckSort(fd);
 
-  const int mode = sortMode;
-  FUZZ_REQUIRE(RunCommand(fd.dialog, ids::kVorige));
+  const int mode = fd.session.sortMode;
+  FUZZ_REQUIRE(RunCommand(fd.session, ids::kVorige, fd.form));
   std::vector<std::string> restored = backup;
   restored.push_back(std::to_string(backup.size()) + " regels hersteld");
   FUZZ_REQUIRE(fd.Lines() == restored);
-  FUZZ_REQUIRE(fd.dialog.resultBackup.Strings() == backup && sortMode == mode);
+  FUZZ_REQUIRE(fd.session.resultBackup.Strings() == backup && fd.session.sortMode == mode);
   return 0;
 }

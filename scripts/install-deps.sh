@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libxxhash-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   wdutch frogdata
   dpkg-dev debhelper fakeroot devscripts lintian appstream desktop-file-utils man-db

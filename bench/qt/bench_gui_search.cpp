@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "ports/control_ids.h"
+#include "qt/main_dialog_template.h"
 #include "qt/result_list_box.h"
 #include "qt/word_search_dlg.h"
-#include "shell/program_state.h"
 #include "shell/word_file_sources.h"
 
 namespace {
@@ -67,11 +67,10 @@ void BenchSearch() {
   Figures toReturn;
   Figures toShown;
   for (int round = 0; round < kRounds; ++round) {
-    kwintel::ResetProgramWideState();
     CWordSearchDlg dialog(folder, nullptr);
     dialog.show();
     QCoreApplication::processEvents();
-    dialog.SetText(ids::kPatternBox, "......");
+    dialog.PatternBox()->setEditText(QStringLiteral("......"));
     qobject_cast<QPushButton*>(dialog.Control(ids::kMax15000))->click();
     auto* search = qobject_cast<QPushButton*>(dialog.Control(ids::kGaZoeken));
     kwintel::ResultListBox* list = dialog.ResultListWidget();
@@ -100,7 +99,6 @@ void BenchOpen() {
   Figures open;
   std::string found;
   for (int round = 0; round < kRounds; ++round) {
-    kwintel::ResetProgramWideState();
     QElapsedTimer timer;
     timer.start();
     CWordSearchDlg dialog(binFolder, nullptr);
@@ -108,7 +106,7 @@ void BenchOpen() {
     QCoreApplication::processEvents();
     dialog.repaint();
     open.Add(ElapsedMs(timer));
-    found = kwintel::wordFilePrefix;
+    found = kwintel::ChosenPrefix(dialog.Dialog());
   }
   open.Print("dialog open with word-file discovery");
   std::printf("  word files found: %s\n", found.empty() ? "(none: build kwintel_word_files)" : found.c_str());

@@ -3,7 +3,6 @@
 #include <charconv>
 #include <climits>
 
-#include "engine/search_types.h"
 #include "text/text_encoding.h"
 
 namespace kwintel::cli {
@@ -86,9 +85,9 @@ std::optional<std::string> Apply(CliOptions& options, Option option, const std::
       options.wordsPrefix = value;
       break;
     case Option::Type: {
-      const auto radio = SearchTypeRadio(value);
-      if (!radio) return "onbekend zoektype " + Quoted(value);
-      options.typeRadio = *radio;
+      const auto type = SearchTypeNamed(value);
+      if (!type) return "onbekend zoektype " + Quoted(value);
+      options.type = *type;
       break;
     }
     case Option::Lengths: {
@@ -125,18 +124,18 @@ std::optional<std::string> Apply(CliOptions& options, Option option, const std::
     case Option::Narrow: {
       const std::size_t colon = value.find(':');
       if (colon == std::string::npos) return "--narrow verwacht TYPE:PATROON, niet " + Quoted(value);
-      const auto radio = SearchTypeRadio(std::string_view(value).substr(0, colon));
-      if (!radio) return "onbekend zoektype in " + Quoted(value);
+      const auto type = SearchTypeNamed(std::string_view(value).substr(0, colon));
+      if (!type) return "onbekend zoektype in " + Quoted(value);
       const auto pattern = TypedText(std::string_view(value).substr(colon + 1));
       if (!pattern) return "teken zonder Windows-1252-vorm in " + Quoted(value);
-      options.actions.push_back({CliAction::Kind::Narrow, *radio, *pattern});
+      options.actions.push_back({CliAction::Kind::Narrow, *type, *pattern});
       break;
     }
     case Option::Sort:
-      options.actions.push_back({CliAction::Kind::Sort, 0, {}});
+      options.actions.push_back({CliAction::Kind::Sort, SearchType::Sequence, {}});
       break;
     case Option::Restore:
-      options.actions.push_back({CliAction::Kind::Restore, 0, {}});
+      options.actions.push_back({CliAction::Kind::Restore, SearchType::Sequence, {}});
       break;
     case Option::Output:
       if (value.empty()) return "lege bestandsnaam bij " + std::string(spelled);
@@ -154,9 +153,9 @@ std::optional<std::string> Apply(CliOptions& options, Option option, const std::
 
 }  // namespace
 
-std::optional<int> SearchTypeRadio(std::string_view name) {
+std::optional<SearchType> SearchTypeNamed(std::string_view name) {
   for (const SearchTypeEntry& entry : kSearchTypes) {
-    if (EqualsIgnoringAsciiCase(name, entry.caption)) return entry.radioId;
+    if (EqualsIgnoringAsciiCase(name, entry.caption)) return entry.type;
   }
   return std::nullopt;
 }

@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "ports/control_ids.h"
+#include "engine/search_type.h"
 
 namespace kwintel::cli {
 
@@ -20,8 +20,8 @@ namespace kwintel::cli {
 struct CliAction {
   enum class Kind { Narrow, Sort, Restore };
   Kind kind;
-  int typeRadio = 0;    // Narrow: the search-type radio to check
-  std::string pattern;  // Narrow: the pattern box's text
+  SearchType type = SearchType::Sequence;  // Narrow: the search type
+  std::string pattern;                     // Narrow: the pattern box's text
 };
 
 struct CliOptions {
@@ -29,7 +29,7 @@ struct CliOptions {
   Mode mode = Mode::Search;
 
   std::optional<std::string> wordsPrefix;  // -w; nothing: the discovered set
-  int typeRadio = ids::kVolgorde;          // -t; the search-type radio id
+  SearchType type = SearchType::Sequence;  // -t
   // -l: lengths[L - 2] for L = 2 .. 19; nothing: all 18 (the dialog's start).
   std::optional<std::array<bool, 18>> lengths;
   int maxResults = 100;                   // -m
@@ -54,8 +54,8 @@ struct UsageError {
 // --version comes first.
 std::variant<CliOptions, UsageError> ParseCliOptions(std::span<const std::string> arguments);
 
-// The radio id of a search type's caption ("Anagram-1", letter case ignored), or nothing.
-std::optional<int> SearchTypeRadio(std::string_view name);
+// The search type of a caption ("Anagram-1", letter case ignored), or nothing.
+std::optional<SearchType> SearchTypeNamed(std::string_view name);
 
 // "5,7", "2-6,19", "19+" or "none": the lengths toggled on; nothing for a malformed list.
 std::optional<std::array<bool, 18>> ParseLengthList(std::string_view list);

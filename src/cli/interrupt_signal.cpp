@@ -1,33 +1,31 @@
 #include "cli/interrupt_signal.h"
 
-#include <csignal>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 
 namespace kwintel::cli {
-namespace {
-
-volatile std::sig_atomic_t interruptFlag = 0;
-struct sigaction formerAction {};
-
-extern "C" void OnInterrupt(int) { interruptFlag = 1; }
-
-}  // namespace
 
 InterruptCatcher::InterruptCatcher() {
-  interruptFlag = 0;
-  struct sigaction action {};
-  action.sa_handler = OnInterrupt;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &action, &formerAction);
+  sigset_t interrupt;
+  sigemptyset(&interrupt);
+  sigaddset(&interrupt, SIGINT);
+  sigprocmask(SIG_BLOCK, &interrupt, &former_);
+  fd_ = signalfd(-1, &interrupt, SFD_NONBLOCK | SFD_CLOEXEC);
 }
 
-InterruptCatcher::~InterruptCatcher() { sigaction(SIGINT, &formerAction, nullptr); }
+InterruptCatcher::~InterruptCatcher() {
+  TakeInterrupt();  // what is still held back must not end the program once let through
+  if (fd_ >= 0) ::close(fd_);
+  sigprocmask(SIG_SETMASK, &former_, nullptr);
+}
 
-bool TakeInterrupt() {
-  if (interruptFlag == 0) return false;
-  interruptFlag = 0;
-  return true;
+bool InterruptCatcher::TakeInterrupt() {
+  bool taken = false;
+  signalfd_siginfo info;
+  while (fd_ >= 0 && ::read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) taken = true;
+  return taken;
 }
 
 long TestInterruptPump() {

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "engine/frequency_pattern.h"
-#include "engine/match_word.h"
+#include "engine/matchers.h"
 
 namespace kwintel {
 namespace {
@@ -137,20 +137,11 @@ FrequencyPattern::FrequencyPattern(const char* pattern) {
 // first byte whose digit is missing ends the pairing; with it such bytes are passed over. The word
 // matches when every digit 1-9 of the pattern is used and nothing but '0' and '*' is left beside
 // them.
-void MatchFrequency(const char* word, const char* pattern) { MatchFrequency(word, FrequencyPattern(pattern)); }
-
-void MatchFrequency(const char* word, const FrequencyPattern& pattern) {
-  bool matches = false;
-  if (pattern.refused) {
-    matches = false;
-  } else if (pattern.digits == 0) {
-    matches = true;
-  } else if (!pattern.wildcard) {
-    matches = PairCountsInOrder(word, pattern);
-  } else {
-    matches = EnoughBytesOfEachCount(word, pattern);
-  }
-  if (matches) matchState.matched = 1;
+bool MatchFrequency(const char* word, const FrequencyPattern& pattern) {
+  if (pattern.refused) return false;
+  if (pattern.digits == 0) return true;
+  if (!pattern.wildcard) return PairCountsInOrder(word, pattern);
+  return EnoughBytesOfEachCount(word, pattern);
 }
 
 }  // namespace kwintel

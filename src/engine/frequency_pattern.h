@@ -1,6 +1,5 @@
 #pragma once
-// The Frequency pattern worked out, and the matcher that takes it. Internal to the matchers; a
-// word-file scan works the pattern out once, not at every word.
+// The Frequency pattern worked out, once, when the pattern is compiled.
 
 namespace kwintel {
 
@@ -16,8 +15,5 @@ struct FrequencyPattern {
   bool wildcard = false;
   bool refused = false;  // holds a blank or anything else that can never be used up
 };
-
-// MatchFrequency with the pattern worked out.
-void MatchFrequency(const char* word, const FrequencyPattern& pattern);
 
 }  // namespace kwintel

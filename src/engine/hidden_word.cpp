@@ -73,8 +73,7 @@ HiddenWordFind FindHiddenWord(const HiddenWordPattern& pattern, std::string_view
   return HiddenWordFind::None;
 }
 
-bool PassesHiddenWordNarrowing(const HiddenWordPattern& pattern, std::string_view text) {
-  if (FindHiddenWord(pattern, text) != HiddenWordFind::None) return true;
+bool IsBackwardsLine(const HiddenWordPattern& pattern, std::string_view text) {
   if (!text.ends_with(kBackwardsMark)) return false;
   const std::string_view word = text.substr(0, text.size() - kBackwardsMark.size());
   return word.size() >= 2 && word.size() <= pattern.letters.size() && pattern.backwards.Contains(word);

@@ -52,9 +52,8 @@ HiddenWordFind FindHiddenWord(const HiddenWordPattern& pattern, std::string_view
 // Appended to the word of a line found Backwards, as in «DOOR <».
 inline constexpr std::string_view kBackwardsMark = " <";
 
-// The narrowing test on a line's text (length prefix stripped, upper-cased): a plain word found
-// in S either way passes as it stands. So does a line of this type's own form «WORD <» when WORD
-// read backwards is in S, so that narrowing a list of these results keeps its backwards finds.
-bool PassesHiddenWordNarrowing(const HiddenWordPattern& pattern, std::string_view text);
+// Whether a line's text (length prefix stripped, upper-cased) is of this type's own form «WORD <»
+// with WORD read backwards in S: so narrowing a list of these results keeps its backwards finds.
+bool IsBackwardsLine(const HiddenWordPattern& pattern, std::string_view text);
 
 }  // namespace kwintel

@@ -3,6 +3,7 @@
 // rewrites typed letters into digits, and the Telephone matcher, which reads words through it.
 
 #include <array>
+#include <cstddef>
 
 namespace kwintel {
 
@@ -17,5 +18,11 @@ inline constexpr std::array<char, 26> KeypadDigits = {
     '8', '8', '8',       // T U V
     '9', '9', '9', '9',  // W X Y Z
 };
+
+// The keypad digit character of an upper-case letter A-Z; '\0' for any other byte.
+constexpr char KeypadDigit(char upperCaseLetter) {
+  if (upperCaseLetter < 'A' || upperCaseLetter > 'Z') return '\0';
+  return KeypadDigits[static_cast<std::size_t>(upperCaseLetter - 'A')];
+}
 
 }  // namespace kwintel

@@ -3,15 +3,13 @@
 // consumes it in a private working copy, so the next search for the same character finds its
 // next unconsumed occurrence, always counted from the start of the copy.
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
 
-#include "engine/byte_set.h"
-#include "engine/match_word.h"
+#include "engine/matchers.h"
 #include "engine/word_character.h"
 
 namespace kwintel {
@@ -60,14 +58,14 @@ class WorkingCopy {
 
   bool Contains(char c) { return Find(c) != nullptr; }
 
-  // Replaces `remainder` with the word characters (0x21-0x7F) still in the copy, in their order:
-  // no space, control byte, byte of 128 or above, or consumed place.
-  void WriteRemainder(std::string& remainder) const {
-    remainder.clear();
-    // A no-op once the capacity has grown this far, so steady state never reallocates.
-    remainder.reserve(std::max(size_, kMaxPatternLength + 1));
+  // A match with the word characters (0x21-0x7F) still in the copy as its remainder, in their
+  // order: no space, control byte, byte of 128 or above, or consumed place.
+  Verdict MatchLeaving() const {
+    Verdict verdict;
+    verdict.matched = true;
     for (std::size_t i = 0; i < size_; ++i)
-      if (IsWordCharacter(data_[i])) remainder.push_back(data_[i]);
+      if (IsWordCharacter(data_[i])) verdict.remainder.push_back(data_[i]);
+    return verdict;
   }
 
  private:
@@ -79,64 +77,44 @@ class WorkingCopy {
 
 }  // namespace
 
-// Every pattern character before the first '-' must pair with its own word character. With a
-// '-', no pattern character at all (the letters, the marker, the exclusions) may remain among the
-// word's unpaired characters: a letter before the marker occurs exactly as often as typed, one
-// after it not at all. Empties the remainder first; on a match it holds the word's unpaired
-// word characters.
-void MatchAnagram(const char* word, const char* pattern) {
-  matchState.remainder.clear();
+Verdict MatchAnagram(const char* word, const char* pattern) {
   WorkingCopy copy(word);
   const char* p = pattern;
   for (; *p != '\0' && *p != '-'; ++p)
-    if (!copy.Consume(*p)) return;
+    if (!copy.Consume(*p)) return {};
+  // A letter before the '-' occurs exactly as often as typed, one after it not at all.
   if (*p == '-') {
     for (const char* q = pattern; *q != '\0'; ++q)
-      if (copy.Contains(*q)) return;
+      if (copy.Contains(*q)) return {};
   }
-  copy.WriteRemainder(matchState.remainder);
-  matchState.matched = 1;
+  return copy.MatchLeaving();
 }
 
-// Every pattern character but exactly one pairs with its own word character. missingLetter
-// receives the first unpaired pattern character even when a second one then refuses the word;
-// the remainder is written on a match only.
-void MatchAnagramMinusOne(const char* word, const char* pattern) {
+Verdict MatchAnagramMinusOne(const char* word, const char* pattern) {
   WorkingCopy copy(word);
-  bool missing = false;
+  char missing = 0;
   for (const char* p = pattern; *p != '\0'; ++p) {
     if (copy.Consume(*p)) continue;
-    if (missing) return;
-    matchState.missingLetter = *p;
-    missing = true;
+    if (missing != 0) return {};
+    missing = *p;
   }
-  if (!missing) return;
-  copy.WriteRemainder(matchState.remainder);
-  matchState.matched = 1;
+  if (missing == 0) return {};
+  Verdict verdict = copy.MatchLeaving();
+  verdict.missingLetter = missing;
+  return verdict;
 }
 
-// The word, up to its first non-word character (a space, a control byte, a byte of 128 or
-// above), spelt from the pattern's characters, each used at most once. On a match the remainder
-// holds the pattern's unused word characters.
-void MatchSubset(const char* word, const char* pattern) {
+Verdict MatchSubset(const char* word, const char* pattern) {
   WorkingCopy copy(pattern);
   for (const char* w = word; IsWordCharacter(*w); ++w)
-    if (!copy.Consume(*w)) return;
-  copy.WriteRemainder(matchState.remainder);
-  matchState.matched = 1;
+    if (!copy.Consume(*w)) return {};
+  return copy.MatchLeaving();
 }
 
-// Every character of the word, up to its first non-word character, occurs in the pattern.
-void MatchSet(const char* word, const char* pattern) {
+bool MatchSet(const char* word, const ByteSet& set) {
   for (const char* w = word; IsWordCharacter(*w); ++w)
-    if (std::strchr(pattern, *w) == nullptr) return;
-  matchState.matched = 1;
-}
-
-void MatchSet(const char* word, const ByteSet& pattern) {
-  for (const char* w = word; IsWordCharacter(*w); ++w)
-    if (pattern.Mask(*w) == 0) return;
-  matchState.matched = 1;
+    if (set.Mask(*w) == 0) return false;
+  return true;
 }
 
 }  // namespace kwintel

@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "engine/match_word.h"
+#include "engine/matchers.h"
 #include "engine/sequence_elements.h"
 #include "engine/sequence_plain_match.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 // The test of one pattern element other than '*' on the word character c (not a word end). It
 // changes nothing: a binding mark's binding is the caller's step after a passed test.
-inline bool Accepts(const char* p, char c, const MatchState& state) {
+inline bool Accepts(const char* p, char c, const SequenceOutcome& state) {
   switch (*p) {
     case '.':
     case '?':
@@ -32,17 +32,17 @@ inline bool Accepts(const char* p, char c, const MatchState& state) {
     // A binding mark tests only the other two variables as they stand now, stale values of
     // abandoned paths included.
     case '\'':
-      return c != state.dollarVar && c != state.caretVar;
+      return c != state.dollar && c != state.caret;
     case '%':
-      return c != state.ampVar && c != state.caretVar;
+      return c != state.amp && c != state.caret;
     case '_':
-      return c != state.ampVar && c != state.dollarVar;
+      return c != state.amp && c != state.dollar;
     case '&':
-      return c == state.ampVar;
+      return c == state.amp;
     case '$':
-      return c == state.dollarVar;
+      return c == state.dollar;
     case '^':
-      return c == state.caretVar;
+      return c == state.caret;
     case '*':
       return true;  // only in patterns that were never prepared ("**"): let the call decide
     default:
@@ -51,7 +51,8 @@ inline bool Accepts(const char* p, char c, const MatchState& state) {
 }
 
 // Memoised backtracking. What is left of a run from one of its starts on is decided by its state
-// alone: the start, the run's '*', and the three variables as they stand (matched is 0 throughout).
+// alone: the start, the run's '*', and the three variables as they stand (matched is false
+// throughout).
 // When that state failed before, it fails again and leaves the variables as it left them then, so
 // the memo keeps, per failed state, the variables the run ended with. A run tried again from a
 // later start, or with variables it has met before, then costs one look-up instead of a walk over
@@ -108,13 +109,13 @@ class Walker {
 
   void Walk(const char* w, const char* p);
   bool Exhausted() const { return exhausted_; }
+  const SequenceOutcome& Outcome() const { return state_; }
 
  private:
   void Run(const char* w, const char* p);
   RunState StateAt(const char* s, const char* star) const {
-    const MatchState& state = matchState;
-    return RunState{static_cast<std::size_t>(s - word_), static_cast<std::size_t>(star - pattern_), state.ampVar,
-                    state.dollarVar, state.caretVar};
+    return RunState{static_cast<std::size_t>(s - word_), static_cast<std::size_t>(star - pattern_), state_.amp,
+                    state_.dollar, state_.caret};
   }
 
   const char* word_;
@@ -122,6 +123,7 @@ class Walker {
   long budget_;  // below 0: no limit
   bool remember_;
   bool exhausted_ = false;
+  SequenceOutcome state_;
   // Whether the rest after the '*' at each pattern offset binds a variable: 0 unknown, 1 no, 2 yes.
   bool RestBinds(const char* star);
 
@@ -135,13 +137,13 @@ class Walker {
 
 // The walk of the word from w against the pattern from p.
 void Walker::Walk(const char* w, const char* p) {
-  MatchState& state = matchState;
+  SequenceOutcome& state = state_;
   if (state.matched || exhausted_) return;
   for (; *p != '\0' && !IsSequenceWordEnd(*w); ++w, ++p) {
     const char c = *w;
     if (*p == '*') {
       if (p[1] == '\0') {
-        state.matched = 1;  // the run takes the rest of the word, or nothing
+        state.matched = true;  // the run takes the rest of the word, or nothing
         return;
       }
       Run(w, p);
@@ -151,13 +153,13 @@ void Walker::Walk(const char* w, const char* p) {
     // Bindings are never undone when a path is abandoned.
     switch (*p) {
       case '\'':
-        state.ampVar = c;
+        state.amp = c;
         break;
       case '%':
-        state.dollarVar = c;
+        state.dollar = c;
         break;
       case '_':
-        state.caretVar = c;
+        state.caret = c;
         break;
       case '[':
       case '{':
@@ -168,7 +170,7 @@ void Walker::Walk(const char* w, const char* p) {
     }
   }
   if (!IsSequenceWordEnd(*w)) return;  // characters left over
-  if (*p == '\0' || (*p == '*' && p[1] == '\0')) state.matched = 1;
+  if (*p == '\0' || (*p == '*' && p[1] == '\0')) state.matched = true;
 }
 
 // A run ('*' at p, not the last pattern character) tried from every start w, w+1, ...: the rest of
@@ -192,10 +194,10 @@ bool Walker::RestBinds(const char* star) {
 }
 
 void Walker::Run(const char* w, const char* p) {
-  MatchState& state = matchState;
+  SequenceOutcome& state = state_;
   const char* rest = p + 1;
   if (remember_ && !RestBinds(p)) {
-    const FloorKey key{static_cast<std::size_t>(p - pattern_), state.ampVar, state.dollarVar, state.caretVar};
+    const FloorKey key{static_cast<std::size_t>(p - pattern_), state.amp, state.dollar, state.caret};
     const auto start = static_cast<std::size_t>(w - word_);
     // A copy: the walks below add floors, which may move the table's entries.
     const auto known = floors_.find(key);
@@ -222,9 +224,9 @@ void Walker::Run(const char* w, const char* p) {
     if (remember_) {
       const RunState here = StateAt(s, p);
       if (const auto known = failed_.find(here); known != failed_.end()) {
-        state.ampVar = known->second.amp;
-        state.dollarVar = known->second.dollar;
-        state.caretVar = known->second.caret;
+        state.amp = known->second.amp;
+        state.dollar = known->second.dollar;
+        state.caret = known->second.caret;
         break;  // the rest of the run fails, leaving these values
       }
       tried_.push_back(here);
@@ -236,7 +238,7 @@ void Walker::Run(const char* w, const char* p) {
     }
   }
   if (!remember_) return;
-  const Variables end{state.ampVar, state.dollarVar, state.caretVar};
+  const Variables end{state.amp, state.dollar, state.caret};
   for (std::size_t i = mark; i < tried_.size(); ++i) failed_.emplace(tried_[i], end);
   tried_.resize(mark);
 }
@@ -247,27 +249,23 @@ constexpr long kPlainBudget = 20000;
 
 }  // namespace
 
-void MatchSequence(const char* word, const char* pattern) { MatchSequenceWithBudget(word, pattern, kPlainBudget); }
-
-void MatchSequenceWithBudget(const char* word, const char* pattern, long budget) {
-  MatchState& state = matchState;
-  const Variables before{state.ampVar, state.dollarVar, state.caretVar};
-  {
-    Walker plain(word, pattern, budget, false);
-    plain.Walk(word, pattern);
-    if (!plain.Exhausted()) return;
-  }
-  state.matched = 0;
-  state.ampVar = before.amp;
-  state.dollarVar = before.dollar;
-  state.caretVar = before.caret;
-  Walker remembering(word, pattern, -1, true);
-  remembering.Walk(word, pattern);
+bool MatchSequence(const char* word, const char* pattern) {
+  return MatchSequenceWithBudget(word, pattern, kPlainBudget).matched;
 }
 
-void MatchSequencePlain(const char* word, const char* pattern) {
+SequenceOutcome MatchSequenceWithBudget(const char* word, const char* pattern, long budget) {
+  Walker plain(word, pattern, budget, false);
+  plain.Walk(word, pattern);
+  if (!plain.Exhausted()) return plain.Outcome();
+  Walker remembering(word, pattern, -1, true);
+  remembering.Walk(word, pattern);
+  return remembering.Outcome();
+}
+
+SequenceOutcome MatchSequencePlain(const char* word, const char* pattern) {
   Walker plain(word, pattern, -1, false);
   plain.Walk(word, pattern);
+  return plain.Outcome();
 }
 
 bool MatchBracketClass(const char* patternAtClass, char c) {

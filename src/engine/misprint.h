@@ -32,9 +32,4 @@ std::optional<MisprintPattern> PrepareMisprint(std::string_view pattern);
 // character. A word that fits the pattern outright is no result. Cost: one pass over the word.
 bool MatchMisprint(const MisprintPattern& pattern, std::string_view word);
 
-// The narrowing test: the line's text (length prefix stripped, upper-cased) tested as a word.
-inline bool PassesMisprintNarrowing(const MisprintPattern& pattern, std::string_view text) {
-  return MatchMisprint(pattern, text);
-}
-
 }  // namespace kwintel

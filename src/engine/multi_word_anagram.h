@@ -15,6 +15,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "engine/flow.h"
+
 namespace kwintel {
 
 // A pattern prepared for the search.
@@ -43,9 +45,6 @@ std::optional<MultiWordPattern> PrepareMultiWordAnagram(std::string_view pattern
 // blanks only, its letters exactly LETTERS, and with an enumeration its blank-separated parts
 // exactly those lengths in that order.
 bool PassesMultiWordNarrowing(const MultiWordPattern& pattern, std::string_view text);
-
-// What a callback of the enumeration wants next.
-enum class Flow { Continue, Stop };
 
 // Why an enumeration ended.
 enum class EnumerationEnd { Finished, StoppedByResult, StoppedByPump };

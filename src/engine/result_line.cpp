@@ -1,26 +1,29 @@
 #include "engine/result_line.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 
+#include "engine/hidden_word.h"
 #include "text/text_encoding.h"
 
 namespace kwintel {
 namespace {
 
-void AppendLengthPrefix(int length, std::string& line) {
-  char digits[16];
-  const auto end = std::to_chars(digits, digits + sizeof digits, length).ptr;
-  if (end - digits < 2) line += ' ';
-  line.append(digits, end);
-  line += ". ";
+bool Decorated(SearchType type, const Verdict& verdict) {
+  if (verdict.backwards) return true;
+  if (verdict.remainder.empty()) return false;
+  const SearchTypeEntry* entry = FindSearchType(type);
+  return entry != nullptr && entry->decorates;
 }
 
 }  // namespace
 
-void BuildResultLine(SearchType type, std::string_view word, bool upperCase, std::string& line) {
+void BuildResultLine(SearchType type, std::string_view word, const Verdict& verdict, bool upperCase,
+                     std::string& line) {
   line.assign(word);
-  const std::string& remainder = matchState.remainder;
-  if (DecoratedResultLine(type)) {
+  if (Decorated(type, verdict)) {
+    const std::string& remainder = verdict.remainder;
     switch (type) {
       case SearchType::Anagram:
         line += " - ";
@@ -34,8 +37,11 @@ void BuildResultLine(SearchType type, std::string_view word, bool upperCase, std
         line += " - ";
         line += remainder;
         line += " + ";
-        line += matchState.missingLetter;
+        line += verdict.missingLetter;
         line.append(remainder, 1);
+        break;
+      case SearchType::HiddenWord:
+        line += kBackwardsMark;
         break;
       default:
         break;
@@ -44,13 +50,30 @@ void BuildResultLine(SearchType type, std::string_view word, bool upperCase, std
   if (!upperCase) AsciiLowerInPlace(line);
 }
 
+std::string_view ResultLineText(SearchType type, std::string_view word, const Verdict& verdict, bool upperCase,
+                                std::string& buffer) {
+  if (upperCase && !Decorated(type, verdict)) return word;
+  BuildResultLine(type, word, verdict, upperCase, buffer);
+  return buffer;
+}
+
+int ShownLength(SearchType type, std::string_view word) {
+  const auto blanks = type == SearchType::MultiWordAnagram ? std::count(word.begin(), word.end(), ' ') : 0;
+  const std::size_t letters = word.size() - static_cast<std::size_t>(blanks);
+  return static_cast<int>(std::min<std::size_t>(letters, std::numeric_limits<int>::max()));
+}
+
 bool HoldsIj(std::string_view text) {
   return text.find("IJ") != std::string_view::npos || text.find("ij") != std::string_view::npos;
 }
 
 std::string_view WithLengthPrefix(int length, std::string_view text, std::string& buffer) {
   buffer.clear();
-  AppendLengthPrefix(length, buffer);
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, length).ptr;
+  if (end - digits < 2) buffer += ' ';
+  buffer.append(digits, end);
+  buffer += ". ";
   buffer += text;
   return buffer;
 }

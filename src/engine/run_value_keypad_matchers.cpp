@@ -5,8 +5,7 @@
 #include <cstdint>
 
 #include "engine/keypad_digits.h"
-#include "engine/match_word.h"
-#include "engine/stack_pattern.h"
+#include "engine/matchers.h"
 #include "engine/word_character.h"
 
 namespace kwintel {
@@ -18,13 +17,11 @@ std::uint64_t LetterValue(char c) { return static_cast<std::uint64_t>(static_cas
 
 }  // namespace
 
-// At least N consecutive bytes of the word, anywhere in it, occur in the pattern; every byte
-// counts, spaces included, and the pattern's space and digit belong to the set as well. N is the
-// pattern's last byte minus '0' (a run of 10 or more when it is a letter, none needed when it is
-// a byte below '0' or there is none); a byte of 128 or above reads by its unsigned value.
-void MatchStack(const char* word, const char* pattern) { MatchStack(word, StackPattern(pattern)); }
-
-void MatchStack(const char* word, const StackPattern& pattern) {
+// Every byte counts, spaces included, and the pattern's space and digit belong to the set as well.
+// N is the pattern's last byte minus '0' (a run of 10 or more when it is a letter, none needed
+// when it is a byte below '0' or there is none); a byte of 128 or above reads by its unsigned
+// value.
+bool MatchStack(const char* word, const StackPattern& pattern) {
   // The longest run decides; computed without branches, as set and non-set bytes alternate
   // unpredictably in ordinary words.
   std::uint64_t run = 0;
@@ -33,37 +30,41 @@ void MatchStack(const char* word, const StackPattern& pattern) {
     run = (run + 1) & pattern.set.Mask(*w);
     longest = std::max(longest, run);
   }
-  if (pattern.runLength <= 0 || longest >= static_cast<std::uint64_t>(pattern.runLength)) {
-    matchState.matched = 1;
-  }
+  return pattern.runLength <= 0 || longest >= static_cast<std::uint64_t>(pattern.runLength);
 }
 
-// The product of the letter values of the word, up to its first non-word character, equals
-// `target` in all 64 bits (wrapping). An empty word has the product 1.
-void MatchProduct(const char* word) {
+// An empty word has the product 1.
+bool MatchProduct(const char* word, std::uint64_t target) {
   std::uint64_t value = 1;
   for (const char* w = word; IsWordCharacter(*w); ++w) value *= LetterValue(*w);
-  if (value == static_cast<std::uint64_t>(target)) matchState.matched = 1;
+  return value == target;
 }
 
-// As MatchProduct, for the sum; an empty word has the sum 0.
-void MatchSum(const char* word) {
+// An empty word has the sum 0.
+bool MatchSum(const char* word, std::uint64_t target) {
   std::uint64_t value = 0;
   for (const char* w = word; IsWordCharacter(*w); ++w) value += LetterValue(*w);
-  if (value == static_cast<std::uint64_t>(target)) matchState.matched = 1;
+  return value == target;
 }
 
-// Every character of the word, up to its first non-word character, is a letter A-Z whose
-// keypad digit is the pattern's digit at the same place. A word
-// shorter than the pattern matches on its prefix; one longer fails at the pattern's NUL, so the
-// pattern is never read past its end.
-void MatchTelephone(const char* word, const char* pattern) {
+// A word shorter than the digits matches on its prefix; one longer fails at their NUL, so they are
+// never read past their end.
+bool MatchTelephone(const char* word, const char* digits) {
   for (std::size_t i = 0; IsWordCharacter(word[i]); ++i) {
     const char c = word[i];
-    if (c < 'A' || c > 'Z') return;
-    if (KeypadDigits[static_cast<std::size_t>(c - 'A')] != pattern[i]) return;
+    if (c < 'A' || c > 'Z') return false;
+    if (KeypadDigits[static_cast<std::size_t>(c - 'A')] != digits[i]) return false;
   }
-  matchState.matched = 1;
+  return true;
+}
+
+bool IsLetterProduct(std::uint64_t value) {
+  if (value == 0) return false;  // 0 would never stop halving
+  while (value % 2 == 0) value /= 2;
+  for (std::uint64_t d = 3; d <= 25; d += 2) {
+    while (value % d == 0) value /= d;
+  }
+  return value <= 26;
 }
 
 }  // namespace kwintel

@@ -1,6 +1,6 @@
 #pragma once
 // The Stack pattern worked out: the set of its bytes and the run length its last byte asks for.
-// Internal to the matchers; a word-file scan works it out once, not at every word.
+// Worked out once, when the pattern is compiled.
 
 #include "engine/byte_set.h"
 
@@ -11,8 +11,5 @@ struct StackPattern {
   ByteSet set;
   long runLength;  // at most 0: any word matches
 };
-
-// MatchStack with the pattern worked out.
-void MatchStack(const char* word, const StackPattern& pattern);
 
 }  // namespace kwintel

@@ -22,10 +22,7 @@ void NibbleByteSet::Add(unsigned char byte) {
 
 #if defined(KWINTEL_WHOLE_WORD_MATCHERS)
 
-bool HasWholeWordMatchers() {
-  static const bool has = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
-  return has;
-}
+bool HasWholeWordMatchers() { return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt"); }
 
 namespace {
 

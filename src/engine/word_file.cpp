@@ -9,7 +9,9 @@
 #include <cstring>
 #include <new>
 
-#include "engine/byte_mask.h"
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kwintel {
 namespace {
@@ -17,6 +19,22 @@ namespace {
 // A whole word-file set takes under a hundred reads. A larger block saves some of them, but a
 // kwintel-cli run, which searches once, pays more for its fresh pages than those reads cost.
 constexpr std::size_t kBlockBytes = std::size_t{64} << 10;
+
+// Bit i is set when bytes[i] == value, for i below 64; all 64 bytes must be readable.
+std::uint64_t ByteMask64(const char* bytes, char value) {
+  std::uint64_t mask = 0;
+#if defined(__SSE2__)
+  const __m128i wanted = _mm_set1_epi8(value);
+  for (int part = 0; part < 4; ++part) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
+    const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted)));
+    mask |= std::uint64_t{bits} << (16 * part);
+  }
+#else
+  for (int i = 0; i < 64; ++i) mask |= std::uint64_t{bytes[i] == value} << i;
+#endif
+  return mask;
+}
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
-// Control ids of the main dialog. The logic addresses every control through these ids
-// (MainDialogView), so both front ends share one numbering.
+// Control ids of the main dialog that the logic addresses (the commands' buttons and the controls
+// MainDialogView sets), so both front ends share one numbering. The radios of the search type and
+// of the maximum are read and shown by the front end alone (as the Form's type and maximum).
 
 #include <array>
 
@@ -35,30 +36,6 @@ inline constexpr int kFocus = 1164;
 inline constexpr int kIjEenLetter = 1165;
 inline constexpr int kVorige = 1166;
 inline constexpr int kGangbaar = 1167;
-
-// Search-type radios.
-inline constexpr int kVolgorde = 1029;
-inline constexpr int kAnagram = 1030;
-inline constexpr int kSet = 1031;
-inline constexpr int kSubset = 1032;
-inline constexpr int kAnagramMinusOne = 1033;
-inline constexpr int kFrequentie = 1108;
-inline constexpr int kStapel = 1119;
-inline constexpr int kProduct = 1120;
-inline constexpr int kSom = 1121;
-inline constexpr int kTelefoon = 1122;
-inline constexpr int kMeerwoord = 1034;  // inside 1029..1122, the range the radios clear
-inline constexpr int kVerborgen = 1035;
-inline constexpr int kDrukfout = 1036;
-
-// Max-results radios.
-inline constexpr int kMax100 = 1134;
-inline constexpr int kMax500 = 1135;
-inline constexpr int kMax1000 = 1136;
-inline constexpr int kMax15000 = 1137;
-
-inline constexpr std::array<int, 4> kMaxResultsGroup = {kMax100, kMax500, kMax1000, kMax15000};
-inline constexpr std::array<int, 4> kMaxResultsValues = {100, 500, 1000, 15000};
 
 // Length toggles: id of the toggle for word length 2..19 (19 is "19+").
 constexpr int LengthToggleId(int length) { return length <= 5 ? 998 + length : 1009 + length; }

@@ -4,10 +4,76 @@
 
 #include <array>
 
-#include "engine/search_types.h"
+#include "engine/search_type.h"
 #include "ports/control_ids.h"
 
 namespace kwintel {
+
+namespace ids {
+
+// The radios the dialog alone reads and shows: the search type and the maximum.
+inline constexpr int kVolgorde = 1029;
+inline constexpr int kAnagram = 1030;
+inline constexpr int kSet = 1031;
+inline constexpr int kSubset = 1032;
+inline constexpr int kAnagramMinusOne = 1033;
+inline constexpr int kMeerwoord = 1034;
+inline constexpr int kVerborgen = 1035;
+inline constexpr int kDrukfout = 1036;
+inline constexpr int kFrequentie = 1108;
+inline constexpr int kStapel = 1119;
+inline constexpr int kProduct = 1120;
+inline constexpr int kSom = 1121;
+inline constexpr int kTelefoon = 1122;
+
+inline constexpr int kMax100 = 1134;
+inline constexpr int kMax500 = 1135;
+inline constexpr int kMax1000 = 1136;
+inline constexpr int kMax15000 = 1137;
+
+}  // namespace ids
+
+struct SearchTypeRadio {
+  int id;
+  SearchType type;
+};
+
+// Every search type's radio.
+inline constexpr std::array<SearchTypeRadio, kSearchTypes.size()> kSearchTypeRadios = {{
+    {ids::kVolgorde, SearchType::Sequence},
+    {ids::kFrequentie, SearchType::Frequency},
+    {ids::kAnagram, SearchType::Anagram},
+    {ids::kAnagramMinusOne, SearchType::AnagramMinusOne},
+    {ids::kStapel, SearchType::Stack},
+    {ids::kSet, SearchType::Set},
+    {ids::kProduct, SearchType::Product},
+    {ids::kSubset, SearchType::Subset},
+    {ids::kSom, SearchType::Sum},
+    {ids::kTelefoon, SearchType::Telephone},
+    {ids::kMeerwoord, SearchType::MultiWordAnagram},
+    {ids::kVerborgen, SearchType::HiddenWord},
+    {ids::kDrukfout, SearchType::Misprint},
+}};
+
+struct MaxResultsRadio {
+  int id;
+  int maxResults;
+};
+
+inline constexpr std::array<MaxResultsRadio, 4> kMaxResultsRadios = {{
+    {ids::kMax100, 100},
+    {ids::kMax500, 500},
+    {ids::kMax1000, 1000},
+    {ids::kMax15000, 15000},
+}};
+
+// The caption of a search-type radio: its type's caption.
+constexpr const char* RadioCaption(int id) {
+  for (const SearchTypeRadio& radio : kSearchTypeRadios) {
+    if (radio.id == id) return FindSearchType(radio.type)->caption.data();
+  }
+  return "";
+}
 
 inline constexpr int kNoControlId = -1;
 
@@ -71,19 +137,19 @@ inline constexpr std::array<ControlTemplate, 56> kMainDialogTemplate = {{
     kLengthTogglesMarker,
     {ids::kAlle, "Alle", ControlKind::NoTabButton, 16, 107, 29, 14},
     {ids::kGeen, "Geen", ControlKind::NoTabButton, 58, 107, 29, 14},
-    {ids::kVolgorde, SearchTypeCaption(ids::kVolgorde).data(), ControlKind::Radio, 14, 186, 38, 13},
-    {ids::kFrequentie, SearchTypeCaption(ids::kFrequentie).data(), ControlKind::Radio, 56, 185, 38, 13},
-    {ids::kAnagram, SearchTypeCaption(ids::kAnagram).data(), ControlKind::Radio, 14, 203, 38, 13},
-    {ids::kAnagramMinusOne, SearchTypeCaption(ids::kAnagramMinusOne).data(), ControlKind::Radio, 56, 203, 38, 13},
-    {ids::kStapel, SearchTypeCaption(ids::kStapel).data(), ControlKind::Radio, 14, 220, 38, 13},
-    {ids::kSet, SearchTypeCaption(ids::kSet).data(), ControlKind::Radio, 14, 237, 38, 13},
-    {ids::kProduct, SearchTypeCaption(ids::kProduct).data(), ControlKind::Radio, 14, 254, 38, 13},
-    {ids::kSubset, SearchTypeCaption(ids::kSubset).data(), ControlKind::Radio, 56, 237, 38, 13},
-    {ids::kSom, SearchTypeCaption(ids::kSom).data(), ControlKind::Radio, 56, 254, 38, 13},
-    {ids::kTelefoon, SearchTypeCaption(ids::kTelefoon).data(), ControlKind::Radio, 56, 220, 38, 13},
-    {ids::kMeerwoord, SearchTypeCaption(ids::kMeerwoord).data(), ControlKind::Radio, 14, 271, 38, 13},
-    {ids::kVerborgen, SearchTypeCaption(ids::kVerborgen).data(), ControlKind::Radio, 56, 271, 38, 13},
-    {ids::kDrukfout, SearchTypeCaption(ids::kDrukfout).data(), ControlKind::Radio, 14, 288, 38, 13},
+    {ids::kVolgorde, RadioCaption(ids::kVolgorde), ControlKind::Radio, 14, 186, 38, 13},
+    {ids::kFrequentie, RadioCaption(ids::kFrequentie), ControlKind::Radio, 56, 185, 38, 13},
+    {ids::kAnagram, RadioCaption(ids::kAnagram), ControlKind::Radio, 14, 203, 38, 13},
+    {ids::kAnagramMinusOne, RadioCaption(ids::kAnagramMinusOne), ControlKind::Radio, 56, 203, 38, 13},
+    {ids::kStapel, RadioCaption(ids::kStapel), ControlKind::Radio, 14, 220, 38, 13},
+    {ids::kSet, RadioCaption(ids::kSet), ControlKind::Radio, 14, 237, 38, 13},
+    {ids::kProduct, RadioCaption(ids::kProduct), ControlKind::Radio, 14, 254, 38, 13},
+    {ids::kSubset, RadioCaption(ids::kSubset), ControlKind::Radio, 56, 237, 38, 13},
+    {ids::kSom, RadioCaption(ids::kSom), ControlKind::Radio, 56, 254, 38, 13},
+    {ids::kTelefoon, RadioCaption(ids::kTelefoon), ControlKind::Radio, 56, 220, 38, 13},
+    {ids::kMeerwoord, RadioCaption(ids::kMeerwoord), ControlKind::Radio, 14, 271, 38, 13},
+    {ids::kVerborgen, RadioCaption(ids::kVerborgen), ControlKind::Radio, 56, 271, 38, 13},
+    {ids::kDrukfout, RadioCaption(ids::kDrukfout), ControlKind::Radio, 14, 288, 38, 13},
     {ids::kClipboardCarrier, "", ControlKind::HiddenEdit, 363, 274, 40, 14},
     {ids::kEinde, "Einde", ControlKind::PushButton, 402, 254, 65, 15},
     {kNoControlId, "Aantal tekens", ControlKind::GroupBox, 7, 7, 91, 119},

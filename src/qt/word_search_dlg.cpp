@@ -1,7 +1,5 @@
 #include "qt/word_search_dlg.h"
 
-#include "engine/search_types.h"
-
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -47,8 +45,6 @@ constexpr const char* kScreenshotPatternVariable = "KWINTEL_SCREENSHOT_PATTERN";
 
 QString ExecutableFolderOfApplication() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
 
-bool InGroup(int id, const auto& group) { return std::find(group.begin(), group.end(), id) != group.end(); }
-
 PressableButton* MakeToggle(const QString& caption, QWidget* parent) {
   auto* button = new PressableButton(caption, parent);
   button->setCheckable(true);
@@ -66,18 +62,18 @@ CWordSearchDlg::CWordSearchDlg(const QString& executableFolder, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       executableFolder_(executableFolder),
       nativePlatform_(this, executableFolder),
-      platform_(nativePlatform_),
-      dialog_(*this, platform_) {
+      platform_(nativePlatform_) {
   InitialiseKwintelResources();
   setWindowTitle(QString::fromLatin1(kProgramName));
   const DialogUnits units(font());
   BuildControls(units);
   setFixedSize(units.X(kDialogWidthUnits), units.Y(kDialogHeightUnits));
+  session_.emplace(*this, *resultList_, platform_);
   BindCommands();
   BindKeys();
 
   setWindowIcon(QIcon(QString::fromLatin1(kIconResource)));
-  InitialiseMainDialog(dialog_, QFile::encodeName(executableFolder_).toStdString());
+  InitialiseSession(*session_, Form{}, QFile::encodeName(executableFolder_).toStdString());
   resultList_->Flush();
   CentreOnPointer();
 }
@@ -111,7 +107,9 @@ void CWordSearchDlg::BuildControls(const DialogUnits& units) {
       }
       case ControlKind::Radio: {
         auto* button = MakeToggle(QString::fromUtf8(c.caption), this);
-        (InGroup(c.id, kSearchTypeRadios) ? searchTypeGroup_ : maxResultsGroup_)->addButton(button, c.id);
+        const bool typeRadio = std::any_of(kSearchTypeRadios.begin(), kSearchTypeRadios.end(),
+                                           [&](const SearchTypeRadio& radio) { return radio.id == c.id; });
+        (typeRadio ? searchTypeGroup_ : maxResultsGroup_)->addButton(button, c.id);
         widget = button;
         place(widget, c);
         break;
@@ -204,11 +202,11 @@ void CWordSearchDlg::BuildControls(const DialogUnits& units) {
 }
 
 void CWordSearchDlg::BindCommands() {
-  for (const Command& command : CommandTable()) {
-    auto* button = qobject_cast<QAbstractButton*>(Control(command.id));
-    if (!button) continue;
-    const int id = command.id;
-    connect(button, &QAbstractButton::clicked, this, [this, id] { RunControlCommand(id); });
+  for (const auto& [id, widget] : controls_) {
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    if (!button || !HasCommand(id)) continue;
+    const int command = id;
+    connect(button, &QAbstractButton::clicked, this, [this, command] { RunControlCommand(command); });
   }
   connect(resultList_, &ResultListBox::CopyRequested, this, [this] { RunControlCommand(ids::kKopieer); });
 }
@@ -247,7 +245,7 @@ void CWordSearchDlg::RunControlCommand(int id) {
   };
   {
     const Depth depth(commandDepth_);
-    RunCommand(dialog_, id);
+    RunCommand(*session_, id, CurrentForm());
   }
   resultList_->Flush();
   if (commandDepth_ == 0 && pendingResult_) {
@@ -330,19 +328,30 @@ void CWordSearchDlg::SetChecked(int id, bool on) {
   button->setChecked(on);
 }
 
-void CWordSearchDlg::CheckRadio(int first, int last, int id) {
-  for (const auto& [control, widget] : controls_) {
-    if (control >= first && control <= last && control != id) SetChecked(control, false);
+Form CWordSearchDlg::CurrentForm() const {
+  const auto text = [this](int id) { return Cp1252FromQString(qobject_cast<const QLineEdit*>(Control(id))->text()); };
+  Form form;
+  form.pattern = Cp1252FromQString(patternBox_->currentText());
+  for (const SearchTypeRadio& radio : kSearchTypeRadios) {
+    if (IsChecked(radio.id)) form.type = radio.type;
   }
-  SetChecked(id, true);
+  for (const MaxResultsRadio& radio : kMaxResultsRadios) {
+    if (IsChecked(radio.id)) form.maxResults = radio.maxResults;
+  }
+  for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
+    form.lengths[LengthIndex(length)] = IsChecked(ids::LengthToggleId(length));
+  }
+  form.mustContain = text(ids::kMetFilter);
+  form.mustNotContain = text(ids::kZonderFilter);
+  return form;
 }
 
-std::string CWordSearchDlg::GetText(int id) const {
-  const QWidget* widget = Control(id);
-  if (const auto* combo = qobject_cast<const QComboBox*>(widget)) return Cp1252FromQString(combo->currentText());
-  if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) return Cp1252FromQString(edit->text());
-  if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return Cp1252FromQString(button->text());
-  return {};
+void CWordSearchDlg::ShowForm(const Form& form) {
+  patternBox_->setEditText(QStringFromCp1252(form.pattern));
+  for (const SearchTypeRadio& radio : kSearchTypeRadios) SetChecked(radio.id, radio.type == form.type);
+  for (const MaxResultsRadio& radio : kMaxResultsRadios) SetChecked(radio.id, radio.maxResults == form.maxResults);
+  SetText(ids::kMetFilter, form.mustContain);
+  SetText(ids::kZonderFilter, form.mustNotContain);
 }
 
 void CWordSearchDlg::SetText(int id, std::string_view text) {
@@ -380,14 +389,9 @@ void CWordSearchDlg::Focus(int id) {
   if (QWidget* widget = Control(id)) widget->setFocus(Qt::OtherFocusReason);
 }
 
-void CWordSearchDlg::SetProgressRange(int low, int high) { progress_->setRange(low, high); }
+void CWordSearchDlg::SetProgress(int percent) { progress_->setValue(percent); }
 
-void CWordSearchDlg::SetProgress(int n) { progress_->setValue(n); }
-
-int CWordSearchDlg::HistoryFind(std::string_view text) const { return history_.Find(text); }
-
-void CWordSearchDlg::HistoryAdd(std::string_view text) {
-  const int index = history_.Add(text);
+void CWordSearchDlg::InsertHistory(int index, std::string_view text) {
   // A combo box makes its first item current, which would replace the text being edited; the
   // box keeps showing what it showed.
   const QString shown = patternBox_->currentText();
@@ -407,8 +411,6 @@ void CWordSearchDlg::ShowMessage(std::string_view text, std::string_view caption
                   QStringFromCp1252(text), QMessageBox::Ok, this);
   box.exec();
 }
-
-ResultList& CWordSearchDlg::Results() { return *resultList_; }
 
 void CWordSearchDlg::PumpMessages() {
   resultList_->Flush();

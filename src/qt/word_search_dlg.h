@@ -9,11 +9,10 @@
 #include <map>
 #include <optional>
 
-#include "ports/main_dialog_view.h"
 #include "qt/platform_switch.h"
 #include "qt/qt_platform.h"
-#include "shell/main_dialog.h"
-#include "shell/pattern_history.h"
+#include "shell/main_dialog_view.h"
+#include "shell/session.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -36,24 +35,24 @@ class CWordSearchDlg : public QDialog, public MainDialogView {
 
   // MainDialogView.
   void SetTitle(std::string_view text) override;
-  bool IsChecked(int id) const override;
   void SetChecked(int id, bool on) override;
-  void CheckRadio(int first, int last, int id) override;
-  std::string GetText(int id) const override;
   void SetText(int id, std::string_view text) override;
   void SetVisible(int id, bool on) override;
   void SetEnabled(int id, bool on) override;
   void SetPressed(int id, bool on) override;
   void SetFont(int id, const FontDescription& font) override;
   void Focus(int id) override;
-  void SetProgressRange(int low, int high) override;
-  void SetProgress(int n) override;
-  int HistoryFind(std::string_view text) const override;
-  void HistoryAdd(std::string_view text) override;
+  void SetProgress(int percent) override;
+  void ShowForm(const Form& form) override;
+  void InsertHistory(int index, std::string_view text) override;
   void ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
-  ResultList& Results() override;
   void PumpMessages() override;
   void EndDialog(bool ok) override;
+
+  // What the controls hold now, as a command takes it.
+  Form CurrentForm() const;
+  // Whether the check box, toggle or radio `id` is checked.
+  bool IsChecked(int id) const;
 
   // An end asked for while a command runs (the close box, "Einde" nested in a search) takes
   // effect when the outermost command has returned.
@@ -63,8 +62,8 @@ class CWordSearchDlg : public QDialog, public MainDialogView {
   QWidget* Control(int id) const;
   QComboBox* PatternBox() const { return patternBox_; }
   ResultListBox* ResultListWidget() const { return resultList_; }
-  MainDialog& Dialog() { return dialog_; }
-  const PatternHistory& History() const { return history_; }
+  Session& Dialog() { return *session_; }
+  const PatternHistory& History() const { return session_->history; }
   // Whether a command is running (a search keeps one running while it pumps).
   bool IsBusy() const { return commandDepth_ > 0; }
 
@@ -97,10 +96,9 @@ class CWordSearchDlg : public QDialog, public MainDialogView {
   QButtonGroup* searchTypeGroup_ = nullptr;
   QButtonGroup* maxResultsGroup_ = nullptr;
   int patternBoxMaxHeight_ = 0;
-  PatternHistory history_;
   QtPlatform nativePlatform_;
   PlatformSwitch platform_;
-  MainDialog dialog_;
+  std::optional<Session> session_;  // made once the result list exists
   int commandDepth_ = 0;
   std::optional<int> pendingResult_;
   bool shownBefore_ = false;

@@ -2,7 +2,6 @@
 #include <cstring>
 #include <utility>
 
-#include "results/result_state.h"
 #include "results/sort_results.h"
 
 namespace kwintel {
@@ -65,7 +64,7 @@ void SortDescending(std::vector<std::string>& lines, int first, int last) {
   SortRange(lines, first, last, [](const std::string& a, const std::string& b) { return CompareBytes(a, b) > 0; });
 }
 
-void SortResultLines(ResultList& list) {
+void SortResultLines(ResultList& list, int& sortMode) {
   // Nested in a running search the last line is a result line, not yet the summary line; it is
   // kept last all the same, and the search goes on appending after the rebuilt list.
   const int n = list.Count() - 1;

@@ -1,51 +1,47 @@
 #include "shell/auxiliary_commands.h"
 
-#include "engine/engine_types.h"
 #include "ports/control_ids.h"
 
 namespace kwintel {
-
-FontDescription resultFont;
-
 namespace {
 
-void SetAllLengths(MainDialog& dialog, bool on) {
+void SetAllLengths(Session& session, bool on) {
   for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
-    dialog.view.SetChecked(ids::LengthToggleId(length), on);
+    session.view.SetChecked(ids::LengthToggleId(length), on);
   }
 }
 
 }  // namespace
 
-void CheckAllLengths(MainDialog& dialog) { SetAllLengths(dialog, true); }
+void CheckAllLengths(Session& session) { SetAllLengths(session, true); }
 
-void ClearAllLengths(MainDialog& dialog) { SetAllLengths(dialog, false); }
+void ClearAllLengths(Session& session) { SetAllLengths(session, false); }
 
-void ToggleWithLength(MainDialog& dialog) {
-  dialog.withLength = 1 - dialog.withLength;
-  dialog.view.SetChecked(ids::kMetLengte, dialog.withLength != 0);
+void ToggleWithLength(Session& session) {
+  session.withLength = 1 - session.withLength;
+  session.view.SetChecked(ids::kMetLengte, session.withLength != 0);
 }
 
-void ToggleIjOneLetter(MainDialog& dialog) {
-  dialog.ijOneLetter = 1 - dialog.ijOneLetter;
-  dialog.view.SetChecked(ids::kIjEenLetter, dialog.ijOneLetter != 0);
+void ToggleIjOneLetter(Session& session) {
+  session.ijOneLetter = 1 - session.ijOneLetter;
+  session.view.SetChecked(ids::kIjEenLetter, session.ijOneLetter != 0);
 }
 
-void ChooseResultFont(MainDialog& dialog) {
-  const auto chosen = dialog.platform.ChooseFont(resultFont);
+void ChooseResultFont(Session& session) {
+  const auto chosen = session.platform.ChooseFont(session.resultFont);
   if (!chosen) return;
-  resultFont = *chosen;
-  dialog.view.SetFont(ids::kResultList, resultFont);
-  dialog.view.SetFont(ids::kPatternBox, resultFont);
+  session.resultFont = *chosen;
+  session.view.SetFont(ids::kResultList, session.resultFont);
+  session.view.SetFont(ids::kPatternBox, session.resultFont);
 }
 
-void ShowHelp(MainDialog& dialog) { dialog.platform.ShowHelp(); }
+void ShowHelp(Session& session) { session.platform.ShowHelp(); }
 
-void RequestStop(MainDialog& /*dialog*/) {
-  searchRunState.stopRequested = true;
-  searchRunState.interrupted = true;
+void RequestStop(Session& session) {
+  session.run.stopRequested = true;
+  session.run.interrupted = true;
 }
 
-void FocusPatternBox(MainDialog& dialog) { dialog.view.Focus(ids::kPatternBox); }
+void FocusPatternBox(Session& session) { session.view.Focus(ids::kPatternBox); }
 
 }  // namespace kwintel

@@ -1,21 +1,17 @@
 #pragma once
 // The dialog's small commands.
 
-#include "ports/font_description.h"
-#include "shell/main_dialog.h"
+#include "shell/session.h"
 
 namespace kwintel {
 
-// The font of the pattern box and the result list; replaced by "&Font...".
-extern FontDescription resultFont;
-
-void CheckAllLengths(MainDialog& dialog);    // "Alle"
-void ClearAllLengths(MainDialog& dialog);    // "Geen"
-void ToggleWithLength(MainDialog& dialog);   // "Met lengte"
-void ToggleIjOneLetter(MainDialog& dialog);  // "IJ één letter"
-void ChooseResultFont(MainDialog& dialog);   // "&Font..."
-void ShowHelp(MainDialog& dialog);           // "&Hulp...", F1
-void RequestStop(MainDialog& dialog);        // "&Onderbreek"
-void FocusPatternBox(MainDialog& dialog);    // hidden "Focus", Escape, F2
+void CheckAllLengths(Session& session);    // "Alle"
+void ClearAllLengths(Session& session);    // "Geen"
+void ToggleWithLength(Session& session);   // "Met lengte"
+void ToggleIjOneLetter(Session& session);  // "IJ één letter"
+void ChooseResultFont(Session& session);   // "&Font..."
+void ShowHelp(Session& session);           // "&Hulp...", F1
+void RequestStop(Session& session);        // "&Onderbreek"
+void FocusPatternBox(Session& session);    // hidden "Focus", Escape, F2
 
 }  // namespace kwintel

@@ -13,34 +13,45 @@
 namespace kwintel {
 namespace {
 
+struct Command {
+  int id;
+  void (*run)(Session&, const Form&);
+};
+
+// A command that reads no form.
+template <void (*Run)(Session&)>
+void WithoutForm(Session& session, const Form&) {
+  Run(session);
+}
+
 template <int Slot>
-void SelectSlot(MainDialog& dialog) {
-  SelectWordSource(dialog, Slot);
+void SelectSlot(Session& session, const Form&) {
+  SelectWordSource(session, Slot);
 }
 
 constexpr std::array<Command, 23> kCommands = {{
     {ids::kGaZoeken, RunSearch},
     {ids::kDoorzoeken, NarrowResults},
-    {ids::kOnderbreek, RequestStop},
-    {ids::kKiesBestand, ChooseWordFile},
+    {ids::kOnderbreek, WithoutForm<RequestStop>},
+    {ids::kKiesBestand, WithoutForm<ChooseWordFile>},
     {ids::kSource1, SelectSlot<1>},
     {ids::kSource2, SelectSlot<2>},
     {ids::kSource3, SelectSlot<3>},
     {ids::kSource4, SelectSlot<4>},
-    {ids::kHoofdKlein, ToggleCase},
-    {ids::kSorteer, SortResults},
-    {ids::kVorige, RestoreResults},
-    {ids::kKopieer, CopyResults},
-    {ids::kSchrijfResultaat, WriteResultFile},
-    {ids::kPrint, PrintResults},
-    {ids::kAlle, CheckAllLengths},
-    {ids::kGeen, ClearAllLengths},
-    {ids::kMetLengte, ToggleWithLength},
-    {ids::kIjEenLetter, ToggleIjOneLetter},
-    {ids::kGangbaar, ToggleCommon},
-    {ids::kFont, ChooseResultFont},
-    {ids::kHulp, ShowHelp},
-    {ids::kFocus, FocusPatternBox},
+    {ids::kHoofdKlein, WithoutForm<ToggleCase>},
+    {ids::kSorteer, WithoutForm<SortResults>},
+    {ids::kVorige, WithoutForm<RestoreResults>},
+    {ids::kKopieer, WithoutForm<CopyResults>},
+    {ids::kSchrijfResultaat, WithoutForm<WriteResultFile>},
+    {ids::kPrint, WithoutForm<PrintResults>},
+    {ids::kAlle, WithoutForm<CheckAllLengths>},
+    {ids::kGeen, WithoutForm<ClearAllLengths>},
+    {ids::kMetLengte, WithoutForm<ToggleWithLength>},
+    {ids::kIjEenLetter, WithoutForm<ToggleIjOneLetter>},
+    {ids::kGangbaar, WithoutForm<ToggleCommon>},
+    {ids::kFont, WithoutForm<ChooseResultFont>},
+    {ids::kHulp, WithoutForm<ShowHelp>},
+    {ids::kFocus, WithoutForm<FocusPatternBox>},
     {ids::kEinde, CloseMainDialog},
 }};
 
@@ -60,20 +71,24 @@ bool ChangesWordSource(int id) {
 
 bool RefusedWhileRunning(int id) { return id == ids::kGaZoeken || id == ids::kDoorzoeken || ChangesWordSource(id); }
 
+const Command* Find(int id) {
+  for (const Command& command : kCommands) {
+    if (command.id == id) return &command;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
-std::span<const Command> CommandTable() { return kCommands; }
+bool HasCommand(int id) { return Find(id) != nullptr; }
 
-bool RunCommand(MainDialog& dialog, int id) {
-  if (dialog.runDepth > 0 && RefusedWhileRunning(id)) return false;
-  for (const Command& command : CommandTable()) {
-    if (command.id == id) {
-      command.run(dialog);
-      if (ChangesWordSource(id)) ShowCommonAvailability(dialog);
-      return true;
-    }
-  }
-  return false;
+bool RunCommand(Session& session, int id, const Form& form) {
+  if (session.runDepth > 0 && RefusedWhileRunning(id)) return false;
+  const Command* command = Find(id);
+  if (command == nullptr) return false;
+  command->run(session, form);
+  if (ChangesWordSource(id)) ShowCommonAvailability(session);
+  return true;
 }
 
 }  // namespace kwintel

@@ -2,16 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "engine/compiled_pattern.h"
-#include "engine/prepare_search_pattern.h"
-#include "results/result_state.h"
-#include "shell/add_result_line.h"
-#include "shell/form.h"
-#include "shell/run_search.h"
+#include "engine/hidden_word.h"
+#include "engine/pattern.h"
+#include "shell/result_lines.h"
 #include "text/text_encoding.h"
 
 namespace kwintel {
@@ -19,17 +15,10 @@ namespace {
 
 constexpr int kLinesBetweenPumps = 200;
 
-// The number "Met lengte" puts before a line: its length, or for a "Meerwoord" line the number
-// of its letters, blanks not counted.
-int ShownLength(SearchType type, const std::string& text) {
-  const auto blanks = type == SearchType::MultiWordAnagram ? std::count(text.begin(), text.end(), ' ') : 0;
-  return static_cast<int>(text.size() - static_cast<std::size_t>(blanks));
-}
-
-std::string NarrowingSummary(int found) {
+std::string NarrowingSummary(const RunState& run, int found) {
   const std::string count = std::to_string(found);
-  if (!searchRunState.stopRequested) return "Doorzoeken gevonden: " + count + ".";
-  if (searchRunState.interrupted) return "Doorzoeken onderbroken na: " + count + "e.";
+  if (!run.stopRequested) return "Doorzoeken gevonden: " + count + ".";
+  if (run.interrupted) return "Doorzoeken onderbroken na: " + count + "e.";
   return "Doorzoeken maximum bereikt: " + count + ".";
 }
 
@@ -42,30 +31,20 @@ void StripLengthPrefix(std::string& text) {
   text.erase(0, std::min(point + 2, text.size()));
 }
 
-void NarrowResults(MainDialog& dialog) {
-  RunGuard running(dialog);
-  MainDialogView& view = dialog.view;
-  if (!ReadForm(dialog)) return;
-  sortMode = 0;
-  ResultList& results = view.Results();
+void NarrowResults(Session& session, const Form& form) {
+  const RunGuard running(session);
+  MainDialogView& view = session.view;
+  if (!AcceptForm(session, form)) return;
+  session.sortMode = 0;
+  ResultList& results = session.results;
   const int last = results.Count() - 1;
-  const SearchType type = ReadSearchType(view);
-  const int maxResults = ReadMaxResults(dialog);
 
-  PreparedPattern prepared;
-  prepared.text = dialog.pattern;
-  AsciiUpperInPlace(prepared.text);
-  const std::string upperCased = prepared.text;
-  if (!PrepareSearchPattern(prepared, type)) {
-    view.ShowMessage(dialog.pattern, "Patroon fout", MessageIcon::Exclamation);
-    return;
-  }
-  if (view.HistoryFind(upperCased) < 0) view.HistoryAdd(upperCased);
+  const std::optional<Pattern> compiled = CompileFormPattern(session, form);
+  if (!compiled) return;
+  const Pattern& pattern = *compiled;
 
-  searchRunState.stopRequested = false;
-  searchRunState.interrupted = false;
-  searchRunState.resultCount = 0;
-  view.SetProgressRange(0, 100);
+  RunState& run = session.run;
+  run = RunState{};
   view.SetProgress(0);
 
   // The lines to test are taken before the first pump: a command nested in it ("Sorteer",
@@ -75,31 +54,34 @@ void NarrowResults(MainDialog& dialog) {
   lines.reserve(last > 0 ? static_cast<std::size_t>(last) : 0);
   for (int i = 0; i < last; ++i) lines.push_back(results.Text(i));
 
-  const CompiledPattern compiled = CompilePattern(type, prepared.text);
   LineStore kept;
   std::string shown;
   for (int i = 0; i < last; ++i) {
-    if (searchRunState.stopRequested) break;
+    if (run.stopRequested) break;
     if (i > 0 && i % kLinesBetweenPumps == 0) {
       view.SetProgress(static_cast<int>(std::int64_t{i} * 100 / last));
-      PumpMessages(dialog);
+      view.PumpMessages();
     }
     std::string& text = lines[static_cast<std::size_t>(i)];
     StripLengthPrefix(text);
     AsciiUpperInPlace(text);
-    MatchLineForNarrowing(compiled, text);
-    if (!matchState.matched) continue;
-    if (PassesResultFilter(dialog, text)) {
-      if (!upperCaseMode) AsciiLowerInPlace(text);
-      if (const auto line = AppendResultLine(dialog, text, ShownLength(type, text), false, shown)) {
+    const Verdict verdict = pattern.MatchLine(text);
+    if (!verdict.matched) continue;
+    if (PassesResultFilter(form, text)) {
+      if (!session.upperCaseMode) AsciiLowerInPlace(text);
+      // A line «WORD <» kept as a backwards find shows the length of WORD, as its search did.
+      const std::size_t mark = verdict.backwards ? kBackwardsMark.size() : 0;
+      const int length = ShownLength(form.type, std::string_view(text).substr(0, text.size() - mark));
+      if (const auto line = ShownResultLine(session, text, length, shown)) {
+        AppendResultLine(session, *line, false);
         kept.push_back(*line);
       }
     }
-    if (searchRunState.resultCount >= maxResults) searchRunState.stopRequested = true;
+    if (run.resultCount >= form.maxResults) run.stopRequested = true;
   }
 
-  const std::string summary = NarrowingSummary(static_cast<int>(kept.size()));
-  if (!searchRunState.stopRequested) view.SetProgress(100);
+  const std::string summary = NarrowingSummary(run, static_cast<int>(kept.size()));
+  if (!run.stopRequested) view.SetProgress(100);
   // The old lines go by rebuilding the list from the kept ones. That leaves what deleting them one
   // by one from the top would, in time linear in the list rather than quadratic, and it also holds
   // when a nested command reworked the list meanwhile.

@@ -8,76 +8,69 @@
 #include "results/print_layout.h"
 #include "results/restore_results.h"
 #include "results/result_file.h"
-#include "results/result_state.h"
 #include "results/sort_results.h"
-#include "shell/form.h"
-#include "shell/word_file_sources.h"
 #include "text/text_encoding.h"
 
 namespace kwintel {
 namespace {
 
-void ShowOutOfMemory(MainDialog& dialog) {
-  dialog.view.ShowMessage("Onvoldoende geheugen", "Oei", MessageIcon::Exclamation);
+void ShowOutOfMemory(Session& session) {
+  session.view.ShowMessage("Onvoldoende geheugen", "Oei", MessageIcon::Exclamation);
 }
 
 }  // namespace
 
-void ToggleCase(MainDialog& dialog) {
-  if (upperCaseMode) {
-    dialog.view.SetText(ids::kHoofdKlein, "Klein");
-    upperCaseMode = 0;
-  } else {
-    dialog.view.SetText(ids::kHoofdKlein, "Hoofd");
-    upperCaseMode = 1;
-  }
+void ToggleCase(Session& session) {
+  session.upperCaseMode = 1 - session.upperCaseMode;
+  session.view.SetText(ids::kHoofdKlein, session.upperCaseMode ? "Hoofd" : "Klein");
 }
 
-void SortResults(MainDialog& dialog) {
+void SortResults(Session& session) {
   try {
-    SortResultLines(dialog.view.Results());
+    SortResultLines(session.results, session.sortMode);
   } catch (const std::bad_alloc&) {
-    ShowOutOfMemory(dialog);
+    ShowOutOfMemory(session);
   }
 }
 
-void RestoreResults(MainDialog& dialog) { RestoreResultLines(dialog.view.Results(), dialog.resultBackup); }
+void RestoreResults(Session& session) { RestoreResultLines(session.results, session.resultBackup); }
 
-void CopyResults(MainDialog& dialog) {
+void CopyResults(Session& session) {
   // The whole text is built before anything is touched, so running out of memory leaves the
   // clipboard and the form as they were.
   std::string text;
   try {
-    text = SelectedLinesText(dialog.view.Results());
+    text = SelectedLinesText(session.results);
   } catch (const std::bad_alloc&) {
-    ShowOutOfMemory(dialog);
+    ShowOutOfMemory(session);
     return;
   }
   if (text.empty()) return;
-  WriteForm(dialog);
-  dialog.platform.SetClipboardText(text);
+  session.view.ShowForm(session.form);
+  session.platform.SetClipboardText(text);
 }
 
-void WriteResultFile(MainDialog& dialog) {
-  const std::optional<std::string> chosen = dialog.platform.ChooseResultFile(resultFileName);
+void WriteResultFile(Session& session) {
+  const std::optional<std::string> chosen = session.platform.ChooseResultFile(session.resultFileName);
   if (!chosen) {
-    resultFileName.clear();
+    session.resultFileName.clear();
     return;
   }
   // Kept even when the write fails, so the next dialog proposes the same file for another try.
-  resultFileName = *chosen;
-  if (const std::optional<std::string> failure = WriteResultFileTo(dialog.view.Results(), resultFileName)) {
-    dialog.view.ShowMessage(*failure, "Fout", MessageIcon::Exclamation);
+  session.resultFileName = *chosen;
+  if (const std::optional<std::string> failure = WriteResultFileTo(session.results, session.resultFileName)) {
+    session.view.ShowMessage(*failure, "Fout", MessageIcon::Exclamation);
   }
 }
 
-void PrintResults(MainDialog& dialog) {
-  const ResultList& list = dialog.view.Results();
+void PrintResults(Session& session) {
+  const ResultList& list = session.results;
   if (list.Count() <= 1) return;
-  Platform& platform = dialog.platform;
+  Platform& platform = session.platform;
   const std::unique_ptr<PrintSurface> printer = platform.ChoosePrinter();
   if (!printer) return;
-  PrintResultLines(*printer, list, FileNameForDisplay(wordFilePrefix), [&platform] { return platform.LocalTimeNow(); });
+  const std::string prefix = ChosenPrefix(session);
+  PrintResultLines(*printer, list, FileNameForDisplay(prefix), [&platform] { return platform.LocalTimeNow(); });
 }
 
 }  // namespace kwintel

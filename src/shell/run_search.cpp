@@ -1,144 +1,157 @@
 #include "shell/run_search.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
+#include <string>
 
-#include "engine/compiled_pattern.h"
-#include "engine/prepare_search_pattern.h"
-#include "engine/word_counts.h"
-#include "engine/word_file.h"
-#include "engine/word_file_lookup.h"
+#include "engine/search.h"
 #include "results/common_ranking.h"
-#include "results/result_state.h"
-#include "shell/common_words.h"
-#include "shell/form.h"
-#include "shell/multi_word_search.h"
-#include "shell/scan_word_file.h"
-#include "shell/word_file_sources.h"
+#include "shell/result_lines.h"
 #include "text/text_encoding.h"
 
 namespace kwintel {
 namespace {
 
+// The found words into the list: filters, decoration, IJ rule, length number, backup, count, and
+// the maximum, which ends the search. Its pumps move the progress bar and let the front end
+// handle input, where "&Onderbreek" may stop the search.
+class ResultSink : public SearchSink {
+ public:
+  ResultSink(Session& session, const Form& form, const Pattern& pattern, const WordFileSet& wordFiles)
+      : session_(session), form_(form), type_(pattern.Type()), wordFiles_(wordFiles) {}
+
+  // The title names the file as built from the prefix, however its name was found.
+  void Reading(int length) override {
+    session_.view.SetTitle(kTitlePrefix + FileNameForDisplay(wordFiles_.FileName(length)));
+  }
+
+  Flow Found(std::string_view word, const Verdict& verdict) override {
+    if (const std::optional<std::string_view> line = LineOf(word, verdict)) AppendResultLine(session_, *line, true);
+    if (session_.run.resultCount >= form_.maxResults) session_.run.stopRequested = true;
+    return session_.run.stopRequested ? Flow::Stop : Flow::Continue;
+  }
+
+  Flow Progressed(const SearchProgress& progress) override {
+    if (progress.bytesTotal > 0) {
+      // A file that grew after the sizes were summed must not push the bar past its end.
+      const std::int64_t percent = progress.bytesDone * 100 / progress.bytesTotal;
+      session_.view.SetProgress(static_cast<int>(std::clamp<std::int64_t>(percent, 0, 100)));
+    }
+    session_.view.PumpMessages();
+    return session_.run.stopRequested ? Flow::Stop : Flow::Continue;
+  }
+
+  // The line of a found word as the list would show it, in buffers of the sink's that live until
+  // the next call; nothing when the filters or the IJ rule leave the word out. The filters test
+  // the word before its decoration.
+  std::optional<std::string_view> LineOf(std::string_view word, const Verdict& verdict) {
+    if (!PassesResultFilter(form_, word)) return std::nullopt;
+    const std::string_view text = ResultLineText(type_, word, verdict, session_.upperCaseMode != 0, line_);
+    return ShownResultLine(session_, text, ShownLength(type_, word), shown_);
+  }
+
+ private:
+  Session& session_;
+  const Form& form_;
+  SearchType type_;
+  const WordFileSet& wordFiles_;
+  std::string line_;
+  std::string shown_;
+};
+
+// "Gangbaar": the lines wait in a ranking by their words' counts until every word has been read
+// (the best may come last), then go into the list highest first. A "Meerwoord" line counts as
+// its rarest word.
+class RankingSink : public SearchSink {
+ public:
+  RankingSink(ResultSink& results, const WordCounts& counts, SearchType type, int maxResults)
+      : results_(results), counts_(counts), type_(type), ranking_(static_cast<std::size_t>(maxResults)) {}
+
+  void Reading(int length) override { results_.Reading(length); }
+  Flow Progressed(const SearchProgress& progress) override { return results_.Progressed(progress); }
+  Flow Found(std::string_view word, const Verdict& verdict) override {
+    if (const std::optional<std::string_view> line = results_.LineOf(word, verdict)) {
+      ranking_.Offer(*line, CountOf(word));
+    }
+    return Flow::Continue;
+  }
+
+  // The ranked lines into the list (and the backup, so that "Vorige" brings them back as listed),
+  // counted as found lines. More lines offered than kept: the summary says "Maximum".
+  void List(Session& session) {
+    const bool cut = ranking_.Offered() > ranking_.Maximum();
+    session.run.resultCount = 0;
+    ranking_.TakeHighestFirst([&](std::string_view line, std::uint64_t) { AppendResultLine(session, line, true); });
+    if (cut && !session.run.interrupted) session.run.stopRequested = true;
+  }
+
+ private:
+  std::uint64_t CountOf(std::string_view word) const {
+    if (type_ != SearchType::MultiWordAnagram) return counts_.CountOf(word);
+    std::uint64_t rarest = UINT64_MAX;
+    for (std::size_t begin = 0; begin <= word.size();) {
+      const std::size_t end = std::min(word.find(' ', begin), word.size());
+      rarest = std::min(rarest, counts_.CountOf(word.substr(begin, end - begin)));
+      begin = end + 1;
+    }
+    return rarest;
+  }
+
+  ResultSink& results_;
+  const WordCounts& counts_;
+  SearchType type_;
+  CommonRanking ranking_;
+};
+
 // "Totaal: %d", "Maximum: %d" or "Onderbroken: %de" with the number of lines in the list, and for
 // Product, Sum and Telephone what was searched for.
-std::string SummaryLine(int count, SearchType type, const PreparedPattern& prepared) {
+std::string SummaryLine(const RunState& run, int count, const Pattern& pattern) {
   std::string summary;
-  if (!searchRunState.stopRequested) {
+  if (!run.stopRequested) {
     summary = "Totaal: " + std::to_string(count);
-  } else if (searchRunState.interrupted) {
+  } else if (run.interrupted) {
     summary = "Onderbroken: " + std::to_string(count) + "e";
   } else {
     summary = "Maximum: " + std::to_string(count);
   }
-  if (type == SearchType::Product || type == SearchType::Sum) {
-    summary += ", n = " + std::to_string(target);
-  } else if (type == SearchType::Telephone) {
-    summary += ", n = " + prepared.text;
-  }
+  if (const std::string target = pattern.TargetText(); !target.empty()) summary += ", n = " + target;
   return summary;
-}
-
-// Hands the dialog a ranking for the lifetime of the scope.
-class RankingScope {
- public:
-  RankingScope(MainDialog& dialog, CommonRanking* ranking, const WordCounts* counts) : dialog_(dialog) {
-    dialog_.ranking = ranking;
-    dialog_.counts = counts;
-  }
-  ~RankingScope() {
-    dialog_.ranking = nullptr;
-    dialog_.counts = nullptr;
-  }
-  RankingScope(const RankingScope&) = delete;
-  RankingScope& operator=(const RankingScope&) = delete;
-
- private:
-  MainDialog& dialog_;
-};
-
-// The ranked lines into the list (and the backup, so that "Vorige" brings them back as listed),
-// counted as found lines. More lines offered than kept: the summary says "Maximum".
-void ListRankedLines(MainDialog& dialog, CommonRanking& ranking) {
-  const bool cut = ranking.Offered() > ranking.Maximum();
-  ResultList& results = dialog.view.Results();
-  searchRunState.resultCount = 0;
-  ranking.TakeHighestFirst([&](std::string_view text, std::uint64_t) {
-    if (dialog.keepsResultBackup) {
-      results.AppendKept(text, dialog.resultBackup);
-    } else {
-      results.Append(text);
-    }
-    ++searchRunState.resultCount;
-  });
-  if (cut && !searchRunState.interrupted) searchRunState.stopRequested = true;
 }
 
 }  // namespace
 
-void RunSearch(MainDialog& dialog) {
-  RunGuard running(dialog);
-  MainDialogView& view = dialog.view;
-  if (!ReadForm(dialog)) return;
-  dialog.resultBackup.clear();
-  sortMode = 0;
-  if (wordFilePrefix.empty()) {
+void RunSearch(Session& session, const Form& form) {
+  const RunGuard running(session);
+  MainDialogView& view = session.view;
+  if (!AcceptForm(session, form)) return;
+  session.resultBackup.clear();
+  session.sortMode = 0;
+  // The set is held for the search: a command nested in its pumps may choose another.
+  const std::shared_ptr<WordFileSet> wordFiles = session.wordFiles;
+  if (!wordFiles) {
     view.ShowMessage("Specificeer woordbestand", "Fout", MessageIcon::Exclamation);
     return;
   }
-  ResultList& results = view.Results();
-  results.Clear();
+  session.results.Clear();
 
-  const SearchRequest request = ReadSearchRequest(dialog);
-  PreparedPattern prepared;
-  prepared.text = request.pattern;
-  AsciiUpperInPlace(prepared.text);
-  const std::string upperCased = prepared.text;
-  if (!PrepareSearchPattern(prepared, request.type)) {
-    view.ShowMessage(request.pattern, "Patroon fout", MessageIcon::Exclamation);
-    return;
-  }
-  if (view.HistoryFind(upperCased) < 0) view.HistoryAdd(upperCased);
+  const std::optional<Pattern> compiled = CompileFormPattern(session, form);
+  if (!compiled) return;
+  const Pattern& pattern = *compiled;
 
-  searchRunState = SearchRunState{};
-  view.SetProgressRange(0, 100);
+  session.run = RunState{};
   view.SetProgress(0);
-
-  // The preparation promises 2..19; the clamp keeps a broken promise from indexing past `lengths`.
-  const int minLength = std::clamp(prepared.minLength, kMinWordLength, kMaxWordLength);
-  const int maxLength = std::clamp(prepared.maxLength, minLength, kMaxWordLength);
-  const WordFilePaths paths = FindWordFiles(wordFilePrefix);
-  // A regular file that cannot be read adds its size here and is skipped below; a search that
-  // runs to its end sets the bar to 100 all the same.
-  for (int length = minLength; length <= maxLength; ++length) {
-    if (!request.LengthSelected(length)) continue;
-    const std::int64_t size = WordFile::RegularFileSize(paths[LengthIndex(length)]);
-    if (size > 0) searchRunState.bytesTotal += size;
-  }
-  const CompiledPattern compiled = CompilePattern(request.type, prepared.text);
-  // "Gangbaar": the lines wait in the ranking until every word has been read.
-  const WordCounts* counts = dialog.common ? CountsOfSet(wordFilePrefix) : nullptr;
-  std::optional<CommonRanking> ranking;
-  if (counts != nullptr) ranking.emplace(static_cast<std::size_t>(request.maxResults));
-  const RankingScope rankingScope(dialog, ranking ? &*ranking : nullptr, counts);
-  if (request.type == SearchType::MultiWordAnagram) {
-    SearchMultiWordAnagrams(dialog, compiled, request, paths, minLength, maxLength);
+  ResultSink results(session, form, pattern, *wordFiles);
+  const WordCounts* counts = session.common ? wordFiles->Counts() : nullptr;
+  if (counts != nullptr) {
+    RankingSink ranked(results, *counts, pattern.Type(), form.maxResults);
+    Search(pattern, *wordFiles, form.lengths, ranked);
+    ranked.List(session);
   } else {
-    WordFile file;
-    for (int length = minLength; length <= maxLength; ++length) {
-      if (searchRunState.stopRequested) break;
-      if (!request.LengthSelected(length) || !file.Open(paths[LengthIndex(length)])) continue;
-      ScanWordFile(dialog, compiled, file, request.maxResults, length);
-      searchRunState.bytesDone += file.Size();
-      file.Close();
-    }
+    Search(pattern, *wordFiles, form.lengths, results);
   }
-
-  if (ranking) ListRankedLines(dialog, *ranking);
-  if (!searchRunState.stopRequested) view.SetProgress(100);
-  results.Append(SummaryLine(results.Count(), request.type, prepared));
+  if (!session.run.stopRequested) view.SetProgress(100);
+  session.results.Append(SummaryLine(session.run, session.results.Count(), pattern));
 }
-
-void PumpMessages(MainDialog& dialog) { dialog.view.PumpMessages(); }
 
 }  // namespace kwintel

@@ -1,15 +1,13 @@
 #pragma once
 // "&Ga zoeken": the search over the word files.
 
-#include "shell/main_dialog.h"
+#include "shell/session.h"
 
 namespace kwintel {
 
-// Reads the form, prepares and compiles the pattern, scans the word files of the selected lengths
-// shortest first, and ends the list with its summary line.
-void RunSearch(MainDialog& dialog);
-
-// Lets the front end handle pending input (the view's pump).
-void PumpMessages(MainDialog& dialog);
+// Takes the form, compiles the pattern, searches the session's word files of the checked lengths
+// shortest first, and ends the list with its summary line. With "Gangbaar" and the set's counts,
+// the lines of the most common words come first.
+void RunSearch(Session& session, const Form& form);
 
 }  // namespace kwintel

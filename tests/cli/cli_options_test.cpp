@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include <string>
 #include <vector>
 
@@ -23,7 +25,7 @@ TEST(CliOptionsTest, DefaultsAreTheDialogsStart) {
   const CliOptions options = Accepted({"R..S"});
   EXPECT_EQ(options.mode, CliOptions::Mode::Search);
   EXPECT_EQ(options.pattern, "R..S");
-  EXPECT_EQ(options.typeRadio, ids::kVolgorde);
+  EXPECT_EQ(options.type, SearchType::Sequence);
   EXPECT_FALSE(options.lengths.has_value());
   EXPECT_EQ(options.maxResults, 100);
   EXPECT_FALSE(options.wordsPrefix.has_value());
@@ -68,10 +70,10 @@ TEST(CliOptionsTest, PatternAfterDoubleDashMayBeginWithAMinus) {
 TEST(CliOptionsTest, ActionsKeepTheirOrderAndTheLastOutputCounts) {
   const CliOptions options = Accepted({"-t", "subset", "KAARTEN", "--narrow", "volgorde:*t:x", "--sort", "-o", "a.txt",
                                        "--restore", "--sort", "--output=b.txt"});
-  EXPECT_EQ(options.typeRadio, ids::kSubset);
+  EXPECT_EQ(options.type, SearchType::Subset);
   ASSERT_EQ(options.actions.size(), 4u);
   EXPECT_EQ(options.actions[0].kind, CliAction::Kind::Narrow);
-  EXPECT_EQ(options.actions[0].typeRadio, ids::kVolgorde);
+  EXPECT_EQ(options.actions[0].type, SearchType::Sequence);
   EXPECT_EQ(options.actions[0].pattern, "*T:X");  // split at the first ':'
   EXPECT_EQ(options.actions[1].kind, CliAction::Kind::Sort);
   EXPECT_EQ(options.actions[2].kind, CliAction::Kind::Restore);
@@ -118,15 +120,15 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"EmptyOutputName", {"-o", "", "R..S"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SearchTypeRadioTest, EveryCaptionLetterCaseIgnored) {
-  const std::vector<std::pair<std::string, int>> rows = {
-      {"Volgorde", ids::kVolgorde},         {"FREQUENTIE", ids::kFrequentie}, {"anagram", ids::kAnagram},
-      {"Anagram-1", ids::kAnagramMinusOne}, {"stapel", ids::kStapel},         {"Set", ids::kSet},
-      {"product", ids::kProduct},           {"SubSet", ids::kSubset},         {"som", ids::kSom},
-      {"telefoon", ids::kTelefoon}};
-  for (const auto& [name, radio] : rows) EXPECT_EQ(SearchTypeRadio(name), radio) << name;
-  EXPECT_EQ(SearchTypeRadio("Anagram-2"), std::nullopt);
-  EXPECT_EQ(SearchTypeRadio(""), std::nullopt);
+TEST(SearchTypeNamedTest, EveryCaptionLetterCaseIgnored) {
+  for (const SearchTypeEntry& entry : kSearchTypes) {
+    std::string lower(entry.caption);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(SearchTypeNamed(entry.caption), entry.type) << entry.caption;
+    EXPECT_EQ(SearchTypeNamed(lower), entry.type) << lower;
+  }
+  EXPECT_EQ(SearchTypeNamed("Anagram-2"), std::nullopt);
+  EXPECT_EQ(SearchTypeNamed(""), std::nullopt);
 }
 
 std::string LengthsOn(const std::array<bool, 18>& lengths) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/hidden_word.h"
+#include "support/compiled_patterns.h"
 
 namespace kwintel {
 namespace {
@@ -95,22 +96,30 @@ TEST(FindHiddenWord, AgreesWithASubstringSearch) {
   }
 }
 
-TEST(PassesHiddenWordNarrowing, KeepsHiddenWordsAndTheirOwnBackwardsLines) {
-  const auto pattern = PrepareHiddenWord("de kat eet rood vlees");
-  for (const auto& [text, passes] : std::initializer_list<std::pair<const char*, bool>>{
-           {"KAT", true},
-           {"DOOR", true},
-           {"DOOR <", true},
-           {"TAK <", true},
-           {"ROOD <", false},  // ROOD read backwards is not in the clue
-           {"KAT <", false},
-           {"DOOR  <", false},
-           {"DOOR<", false},
-           {" <", false},
-           {"KAT - X", false},
-           {"KATER", false},
+TEST(HiddenWordNarrowing, KeepsHiddenWordsAndTheirOwnBackwardsLines) {
+  const std::optional<Pattern> pattern = testing_support::Compiled(SearchType::HiddenWord, "de kat eet rood vlees");
+  ASSERT_TRUE(pattern.has_value());
+  struct Row {
+    const char* text;
+    bool passes;
+    bool backwardsLine;
+  };
+  for (const Row& row : {
+           Row{"KAT", true, false},
+           Row{"DOOR", true, false},  // found backwards, but kept as the line it is
+           Row{"DOOR <", true, true},
+           Row{"TAK <", true, true},
+           Row{"ROOD <", false, false},  // ROOD read backwards is not in the clue
+           Row{"KAT <", false, false},
+           Row{"DOOR  <", false, false},
+           Row{"DOOR<", false, false},
+           Row{" <", false, false},
+           Row{"KAT - X", false, false},
+           Row{"KATER", false, false},
        }) {
-    EXPECT_EQ(PassesHiddenWordNarrowing(*pattern, text), passes) << text;
+    const Verdict verdict = pattern->MatchLine(row.text);
+    EXPECT_EQ(verdict.matched, row.passes) << row.text;
+    EXPECT_EQ(verdict.backwards, row.backwardsLine) << row.text;
   }
 }
 

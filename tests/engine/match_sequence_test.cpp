@@ -1,23 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <ostream>
 #include <string>
 
-#include "engine/match_word.h"
-#include "engine/prepare_search_pattern.h"
+#include "engine/matchers.h"
+#include "engine/sequence_plain_match.h"
+#include "support/compiled_patterns.h"
 
 namespace kwintel {
 namespace {
 
-// Prepares `typed` as a sequence pattern, as a search does, and tests `word` through the dispatch.
+// Compiles `typed` as a sequence pattern, as a search does, and tests `word` with it.
 bool SequenceMatches(const std::string& typed, const std::string& word) {
-  std::string pattern = typed;
-  int minLength = 0;
-  int maxLength = 0;
-  EXPECT_TRUE(PrepareSearchPattern(pattern, SearchType::Sequence, minLength, maxLength)) << typed;
-  MatchWord(SearchType::Sequence, pattern.c_str(), word.c_str());
-  return matchState.matched == 1;
+  return testing_support::Matches(SearchType::Sequence, typed, word);
 }
 
 struct Row {
@@ -120,56 +115,14 @@ INSTANTIATE_TEST_SUITE_P(WordEnd, SequenceTest,
                                              "A",
                                              false}));  // a word that starts with É is empty
 
-TEST(MatchWordTest, ClearsTheVerdictAndTheVariablesFirst) {
-  matchState.matched = 1;
-  matchState.ampVar = 'X';
-  matchState.dollarVar = 'B';
-  matchState.caretVar = 'A';
-  // Left as they were, '$' holding B would stop "'" from taking the B of "BA".
-  MatchWord(SearchType::Sequence, "'%", "BA");
-  EXPECT_EQ(matchState.matched, 1);
-  EXPECT_EQ(matchState.ampVar, 'B');
-  EXPECT_EQ(matchState.dollarVar, 'A');
-  EXPECT_EQ(matchState.caretVar, 0);
-
-  matchState.matched = 1;
-  MatchWord(SearchType::Sequence, "A", "B");
-  EXPECT_EQ(matchState.matched, 0);
-}
-
-TEST(MatchWordTest, LeavesTheRemainderAndMissingLetter) {
-  matchState.remainder = "XYZ";
-  matchState.missingLetter = 'Q';
-  MatchWord(SearchType::Sequence, "A", "A");
-  EXPECT_EQ(matchState.remainder, "XYZ");
-  EXPECT_EQ(matchState.missingLetter, 'Q');
-}
-
-TEST(MatchWordTest, ATypeOutsideTheTenCallsNothing) {
-  for (const int value : {-1, 10, 11, 1000}) {
-    matchState.matched = 1;
-    matchState.ampVar = 'A';
-    MatchWord(static_cast<SearchType>(value), "*", "ABC");
-    EXPECT_EQ(matchState.matched, 0) << value;
-    EXPECT_EQ(matchState.ampVar, 0) << value;
-  }
-}
-
-TEST(MatchWordTest, NegationFlipsOnlyTheSequenceVerdict) {
-  MatchWord(SearchType::Sequence, "-", "");  // the empty rest matches the empty word
-  EXPECT_EQ(matchState.matched, 0);
-  MatchWord(SearchType::Sequence, "-", "A");
-  EXPECT_EQ(matchState.matched, 1);
-}
-
 // The variables after a failed search show every binding ever made, stale ones included.
 struct VariableRow {
   std::string pattern;  // prepared
   std::string word;
-  int matched;
-  int ampVar;
-  int dollarVar;
-  int caretVar;
+  bool matched;
+  int amp;
+  int dollar;
+  int caret;
 };
 
 std::ostream& operator<<(std::ostream& out, const VariableRow& row) {
@@ -180,11 +133,9 @@ class VariableSideEffectTest : public testing::TestWithParam<VariableRow> {};
 
 TEST_P(VariableSideEffectTest, LeavesTheVariablesAsThePathsLeftThem) {
   const VariableRow& row = GetParam();
-  MatchWord(SearchType::Sequence, row.pattern.c_str(), row.word.c_str());
-  EXPECT_EQ(matchState.matched, row.matched);
-  EXPECT_EQ(matchState.ampVar, row.ampVar);
-  EXPECT_EQ(matchState.dollarVar, row.dollarVar);
-  EXPECT_EQ(matchState.caretVar, row.caretVar);
+  const SequenceOutcome expected{row.matched, row.amp, row.dollar, row.caret};
+  EXPECT_EQ(MatchSequencePlain(row.word.c_str(), row.pattern.c_str()), expected);
+  EXPECT_EQ(MatchSequenceWithBudget(row.word.c_str(), row.pattern.c_str(), 0), expected) << "with the memo";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, VariableSideEffectTest,
@@ -214,58 +165,14 @@ TEST(MatchBracketClassTest, ListsOrExcludesCharactersLiterally) {
   }
 }
 
-TEST(MatchSequenceTest, DoesNothingOnceTheWordHasMatched) {
-  matchState.matched = 1;
-  matchState.ampVar = 0;
-  MatchSequence("AB", "'B");
-  EXPECT_EQ(matchState.matched, 1);
-  EXPECT_EQ(matchState.ampVar, 0);
-}
-
-TEST(MatchSequenceTest, ForgetsTheLastWordEvenAtTheSameAddress) {
-  // The scan reuses one line buffer: what failed for the last word must not fail this one.
-  char word[16] = "XXXXXXXXXX";
-  MatchWord(SearchType::Sequence, "*A*B*C", word);
-  EXPECT_EQ(matchState.matched, 0);
-  std::snprintf(word, sizeof word, "XAXBXC");
-  MatchWord(SearchType::Sequence, "*A*B*C", word);
-  EXPECT_EQ(matchState.matched, 1);
-  std::snprintf(word, sizeof word, "XAXBXCX");
-  MatchWord(SearchType::Sequence, "*A*B*C", word);
-  EXPECT_EQ(matchState.matched, 0);
-}
-
-TEST(MatchSequenceTest, WorksOutAgainForAChangedPatternAtTheSameAddress) {
-  // The narrowing and the tests reuse buffers: what was worked out for one pattern must not
-  // serve another that happens to lie at the same address.
-  char pattern[16] = "*EN";
-  MatchWord(SearchType::Sequence, pattern, "OPEN");
-  EXPECT_EQ(matchState.matched, 1);
-  pattern[1] = 'A';  // "*AN"
-  MatchWord(SearchType::Sequence, pattern, "OPEN");
-  EXPECT_EQ(matchState.matched, 0);
-  MatchWord(SearchType::Sequence, pattern, "PLAN");
-  EXPECT_EQ(matchState.matched, 1);
-  std::snprintf(pattern, sizeof pattern, "*A*N");  // same start, longer
-  MatchWord(SearchType::Sequence, pattern, "PLAATSEN");
-  EXPECT_EQ(matchState.matched, 1);
-  std::snprintf(pattern, sizeof pattern, "*A");  // a prefix of the last one
-  MatchWord(SearchType::Sequence, pattern, "PLAATSEN");
-  EXPECT_EQ(matchState.matched, 0);
-  MatchWord(SearchType::Sequence, pattern, "OMA");
-  EXPECT_EQ(matchState.matched, 1);
-}
-
 TEST(MatchSequenceTest, DecidesThePathologicalPatternOnLongWords) {
   // Plain backtracking would try about 90^12 splits here; the memo makes it a few thousand.
   const char* pattern = "*A*A*A*A*A*A*A*A*A*A*A*A*C";
   std::string word;
   for (int i = 0; i < 90; ++i) word += (i * 7 % 3 == 0) ? 'B' : 'A';
-  MatchWord(SearchType::Sequence, pattern, word.c_str());
-  EXPECT_EQ(matchState.matched, 0);
+  EXPECT_FALSE(MatchSequence(word.c_str(), pattern));
   word.back() = 'C';
-  MatchWord(SearchType::Sequence, pattern, word.c_str());
-  EXPECT_EQ(matchState.matched, 1);
+  EXPECT_TRUE(MatchSequence(word.c_str(), pattern));
 }
 
 }  // namespace

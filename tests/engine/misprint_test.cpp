@@ -5,8 +5,7 @@
 
 #include <string>
 
-#include "engine/engine_types.h"
-#include "engine/match_word.h"
+#include "engine/matchers.h"
 #include "engine/misprint.h"
 
 namespace kwintel {
@@ -91,8 +90,7 @@ TEST(MatchMisprint, ElementsAcceptWhatTheSequenceTypeAccepts) {
     ASSERT_TRUE(pattern.has_value()) << element;
     for (int c = 32; c < 128; ++c) {
       const std::string character(1, static_cast<char>(c));
-      MatchWord(SearchType::Sequence, element, character.c_str());
-      const bool accepted = matchState.matched != 0;
+      const bool accepted = MatchSequence(character.c_str(), element);
       EXPECT_EQ(MatchMisprint(*pattern, character + "Z"), accepted) << element << " on character " << c;
     }
   }

@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "engine/engine_types.h"
+#include "engine/search_type.h"
 
 namespace kwintel::testing_support {
 

@@ -8,19 +8,18 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/match_word.h"
-#include "engine/prepare_search_pattern.h"
+#include "engine/matchers.h"
 #include "engine/sequence_plain_match.h"
 #include "random_patterns.h"
+#include "support/compiled_patterns.h"
 
 namespace kwintel {
 namespace {
 
-std::string Prepared(std::string pattern) {
-  int minLength = 0;
-  int maxLength = 0;
-  EXPECT_TRUE(PrepareSearchPattern(pattern, SearchType::Sequence, minLength, maxLength)) << pattern;
-  return pattern;
+// The text a typed sequence pattern compiles to, without its leading '-'; empty when refused.
+std::string Prepared(const std::string& typed) {
+  const std::optional<Pattern> pattern = testing_support::Compiled(SearchType::Sequence, typed);
+  return pattern ? std::get<SequenceForm>(pattern->Forms()).text : std::string();
 }
 
 std::string Runs(int count, const std::string& between) {
@@ -54,19 +53,9 @@ TEST(SequenceLongWordTest, RunsOverAVeryLongWordEndAndAnswerRight) {
       {"*&*$*A*C&$", std::string(20'000, 'A'), false},
   };
   for (const LongRow& row : rows) {
-    const std::string pattern = Prepared(row.pattern);
-    MatchWord(SearchType::Sequence, pattern.c_str(), row.word.c_str());
-    EXPECT_EQ(matchState.matched, row.matched ? 1 : 0) << row.pattern << " on " << row.word.size() << " characters";
+    EXPECT_EQ(testing_support::Matches(SearchType::Sequence, row.pattern, row.word), row.matched)
+        << row.pattern << " on " << row.word.size() << " characters";
   }
-}
-
-// Outcome of one matcher: the verdict and the three variables as it left them.
-std::string Outcome(void (*matcher)(const char*, const char*), const std::string& pattern, const std::string& word) {
-  matchState.matched = 0;
-  matchState.ampVar = matchState.dollarVar = matchState.caretVar = 0;
-  matcher(word.c_str(), pattern.c_str());
-  return std::to_string(matchState.matched) + " " + std::to_string(matchState.ampVar) + " " +
-         std::to_string(matchState.dollarVar) + " " + std::to_string(matchState.caretVar);
 }
 
 TEST(SequenceLongWordTest, LongerWordsGiveThePlainOutcome) {
@@ -76,18 +65,15 @@ TEST(SequenceLongWordTest, LongerWordsGiveThePlainOutcome) {
   int compared = 0;
   int matches = 0;
   while (compared < 400) {
-    std::string pattern = random.TypedSequence(true, 9);
-    int minLength = 0;
-    int maxLength = 0;
-    if (std::count(pattern.begin(), pattern.end(), '*') < 2 ||
-        !PrepareSearchPattern(pattern, SearchType::Sequence, minLength, maxLength)) {
-      continue;
-    }
-    if (pattern[0] == '-') pattern.erase(0, 1);
+    const std::string typed = random.TypedSequence(true, 9);
+    if (std::count(typed.begin(), typed.end(), '*') < 2) continue;
+    const std::string pattern = Prepared(typed);
+    if (pattern.empty()) continue;
     const std::string word = random.Word(20 + random.Below(29));
-    ASSERT_EQ(Outcome(MatchSequencePlain, pattern, word), Outcome(MatchSequence, pattern, word))
+    const SequenceOutcome plain = MatchSequencePlain(word.c_str(), pattern.c_str());
+    ASSERT_EQ(plain.matched, MatchSequence(word.c_str(), pattern.c_str()))
         << "pattern «" << pattern << "» word «" << word << "»";
-    matches += matchState.matched;
+    matches += plain.matched ? 1 : 0;
     ++compared;
   }
   // Both verdicts must be well represented for the comparison to mean something.

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <random>
@@ -11,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/counts_check.h"
 #include "word_file_fixture.h"
 
 namespace kwintel {
@@ -76,9 +74,8 @@ TEST(WordCountsTest, AMovedValueStillAnswers) {
   EXPECT_EQ(assigned.CountOf("AB"), 1u);
 }
 
-// A file out of order, with words listed twice, against a plain map: rewritten into sorted lines,
-// one per word, it must give every word of 1 to 40 bytes its sum, both before and after
-// kSearchedLookups look-ups, and the absent ones nothing.
+// A file out of order, with words listed twice, against a plain map: every word of 1 to 40 bytes
+// gets its sum, and the absent ones nothing.
 TEST(WordCountsTest, AgreesWithAPlainMapOverManyWords) {
   std::mt19937 random(15);
   std::uniform_int_distribution<int> length(1, 40);
@@ -112,69 +109,6 @@ TEST(WordCountsTest, AgreesWithAPlainMapOverManyWords) {
   }
 }
 
-// A file as kwintel-mkwords writes it (sorted, each word once) is first searched in its bytes,
-// and after kSearchedLookups look-ups in the runs of its words' lengths, from where the previous
-// look-up of that length ended. Look-ups in rising order (as a scan finds words), falling, at
-// random and of every other word must all find every listed word, the first and last lines and
-// bytes of 128 and above included, and no unlisted one.
-TEST(WordCountsTest, ASortedFileAnswersInAnyOrderOfLookUps) {
-  std::map<std::string, std::uint64_t> listed;
-  std::mt19937 random(16);
-  std::uniform_int_distribution<int> byte(0x20, 0xFF);
-  while (listed.size() < 3'000) {
-    std::string word(static_cast<std::size_t>(1 + random() % 4), ' ');
-    for (char& c : word) c = static_cast<char>(byte(random));
-    listed[word] = random() % 1000;
-  }
-  std::string contents;
-  for (const auto& [word, n] : listed) contents += word + "\t" + std::to_string(n) + "\n";
-  contents.pop_back();  // the last line without its line feed
-  const WordCounts counts = Parse(contents);
-  EXPECT_EQ(counts.Size(), listed.size());
-  std::vector<std::pair<std::string, std::uint64_t>> lookUps(listed.begin(), listed.end());
-  const auto check = [&](const char* order, std::size_t every) {
-    for (std::size_t i = 0; i < lookUps.size(); i += every) {
-      const auto& [word, n] = lookUps[i];
-      ASSERT_EQ(counts.CountOf(word), n) << order << ": " << word;
-      ASSERT_EQ(counts.CountOf(word + "\x01"), 0u) << order << ": " << word;
-    }
-  };
-  static_assert(WordCounts::kSearchedLookups < 2 * 3'000);  // the runs take over in the first round
-  check("rising", 1);
-  check("every other", 2);
-  std::reverse(lookUps.begin(), lookUps.end());
-  check("falling", 1);
-  std::shuffle(lookUps.begin(), lookUps.end(), random);
-  check("random", 1);
-  EXPECT_EQ(counts.CountOf(std::string(1, '\x1F')), 0u);  // before the first line
-  EXPECT_EQ(counts.CountOf(std::string(8, '\xFF')), 0u);  // longer than any word
-}
-
-// Words of a run compare by their first eight bytes as a number, then by the rest: words of 7, 8,
-// 9 and 16 bytes that share their first eight, or differ only in the eighth or ninth byte (one of
-// 128 and above), looked up after the runs are built.
-TEST(WordCountsTest, WordsAlikeInTheirFirstEightBytesAreToldApart) {
-  const std::vector<std::string> words = {"ABCDEFG",   "ABCDEFGH",         "ABCDEFG\xC9",
-                                          "ABCDEFGHA", "ABCDEFGHB",        "ABCDEFGH\xC9",
-                                          "ABCDEFGI",  "ABCDEFGHABCDEFGH", "ABCDEFGHABCDEFGI"};
-  std::vector<std::string> sorted = words;
-  std::sort(sorted.begin(), sorted.end());
-  std::string contents;
-  for (std::size_t i = 0; i < sorted.size(); ++i) contents += sorted[i] + "\t" + std::to_string(i + 1) + "\n";
-  const WordCounts counts = Parse(contents);
-  for (std::size_t i = 0; i < WordCounts::kSearchedLookups; ++i) counts.CountOf("A");
-  for (std::size_t i = 0; i < sorted.size(); ++i) {
-    EXPECT_EQ(counts.CountOf(sorted[i]), i + 1) << sorted[i];
-    EXPECT_EQ(counts.CountOf(sorted[i].substr(0, sorted[i].size() - 1) + "@"), 0u) << sorted[i];
-  }
-  EXPECT_EQ(counts.CountOf("ABCDEFGHABCDEFGG"), 0u);
-}
-
-TEST(WordCountsTest, CountsFileBesideTheWordFiles) {
-  EXPECT_EQ(CountsFilePath("/usr/lib/kwintel/opentaal"), "/usr/lib/kwintel/opentaal.FRQ");
-  EXPECT_EQ(CountsFilePath("wl"), "wl.FRQ");
-}
-
 class LoadWordCountsTest : public testing::Test {
  protected:
   testing_support::TempFolder folder;
@@ -186,63 +120,6 @@ TEST_F(LoadWordCountsTest, APresentFileIsRead) {
   EXPECT_EQ(loaded.counts.CountOf("AAP"), 12u);
   EXPECT_EQ(loaded.counts.Size(), 2u);
   EXPECT_EQ(loaded.counts.DamagedLines(), 1u);
-}
-
-// A check file that vouches for the bytes lets them be searched unread; one for other bytes (the
-// counts file edited after it was made) changes nothing: a word listed twice still adds up.
-TEST_F(LoadWordCountsTest, ACheckFileCountsOnlyForTheBytesItVouchesFor) {
-  const std::string sorted = "AAP\t12\nEN\t5\nZEE\t3\n";
-  const std::string path = folder.Write("ot.FRQ", sorted);
-  folder.Write("ot.FRQ.check", CountsCheckLine(sorted, 3));
-  const LoadedWordCounts checked = LoadWordCounts(path);
-  EXPECT_TRUE(checked.counts.WellFormed());
-  EXPECT_EQ(checked.counts.Size(), 3u);
-  for (const auto& [word, count] : {std::pair{"AAP", 12u}, {"EN", 5u}, {"ZEE", 3u}, {"NOT", 0u}}) {
-    EXPECT_EQ(checked.counts.CountOf(word), count) << word;
-  }
-
-  folder.Write("ot.FRQ", "ZEE\t3\nAAP\t12\nZEE\t4\n");
-  const LoadedWordCounts edited = LoadWordCounts(path);
-  EXPECT_FALSE(edited.counts.WellFormed());
-  EXPECT_EQ(edited.counts.CountOf("ZEE"), 7u);
-  EXPECT_EQ(edited.counts.CountOf("AAP"), 12u);
-}
-
-// Mapped or copied, a file gives the same counts: checked, well-formed, rewritten (which drops the
-// mapping) and empty (which cannot be mapped).
-TEST_F(LoadWordCountsTest, AMappedFileAnswersAsACopiedOne) {
-  const std::string sorted = "AAP\t12\nEN\t5\nZEE\t3\n";
-  const std::pair<std::string, std::string> files[] = {
-      {sorted, CountsCheckLine(sorted, 3)},
-      {sorted, ""},
-      {"ZEE\t3\nAAP\t12\nkapot\nZEE\t4\n", ""},
-      {"", ""},
-  };
-  for (const auto& [contents, check] : files) {
-    const std::string path = folder.Write("ot.FRQ", contents);
-    folder.Write("ot.FRQ.check", check);
-    const LoadedWordCounts copied = LoadWordCounts(path, CountsReading::kCopy);
-    const LoadedWordCounts mapped = LoadWordCounts(path, CountsReading::kMap);
-    ASSERT_EQ(mapped.state, CountsFileState::kRead);
-    EXPECT_EQ(mapped.counts.Size(), copied.counts.Size()) << contents;
-    for (const char* word : {"AAP", "EN", "ZEE", "NOT"}) {
-      EXPECT_EQ(mapped.counts.CountOf(word), copied.counts.CountOf(word)) << contents << word;
-    }
-  }
-  EXPECT_EQ(LoadWordCounts(folder.Path() + "/geen.FRQ", CountsReading::kMap).state, CountsFileState::kMissing);
-}
-
-// A check file forged for damaged, unsorted bytes may make counts wrong, but never reads outside
-// them, before or after the runs are built, nor takes room for a "word" longer than any can be.
-TEST_F(LoadWordCountsTest, AForgedCheckFileCannotLeadOutsideTheBytes) {
-  const std::string damaged =
-      "ZEE\t3\n" + std::string(WordCounts::kMaxWordLength + 1, 'W') + "\t2\nAAP\t1x\n\ngeen tab\nAB\t";
-  const std::string path = folder.Write("ot.FRQ", damaged);
-  folder.Write("ot.FRQ.check", CountsCheckLine(damaged, 5));
-  const LoadedWordCounts loaded = LoadWordCounts(path);
-  for (std::size_t i = 0; i <= WordCounts::kSearchedLookups; ++i) {
-    for (const char* word : {"AAP", "ZEE", "AB", "geen tab", "ZZZZZZZZZZZZ"}) loaded.counts.CountOf(word);
-  }
 }
 
 TEST_F(LoadWordCountsTest, AnEmptyFileIsPresentWithNoWords) {

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/word_file_lookup.h"
 #include "word_file_fixture.h"
 
 namespace kwintel {
@@ -133,27 +132,6 @@ TEST(WordFile, StartsAfreshOnEveryOpen) {
   EXPECT_EQ(ReadAll(file), (Words{"VIER"}));
   ASSERT_TRUE(file.Open(first));
   EXPECT_EQ(ReadAll(file), (Words{"EEN", "TWEE", "DRIE"}));
-}
-
-TEST(FindWordFiles, FindsTheNamesWithLetterCaseIgnored) {
-  TempFolder folder;
-  const std::string prefix = folder.Path() + "/woorden";
-  folder.Write("woorden02.DOC", "");
-  folder.Write("woorden03.doc", "");
-  folder.Write("WOORDEN04.Doc", "");
-  folder.Write("woorden05.DOC", "");  // the exact name wins over its other spellings
-  folder.Write("Woorden05.DOC", "");
-  folder.Write("woorden06.dOC", "");  // of several other spellings, the byte-smallest
-  folder.Write("WOORDEN06.doc", "");
-  folder.Write("woorden077.DOC", "");  // not the name of any length
-  const WordFilePaths paths = FindWordFiles(prefix);
-  EXPECT_EQ(paths[0], prefix + "02.DOC");
-  EXPECT_EQ(paths[1], prefix + "03.doc");
-  EXPECT_EQ(paths[2], folder.Path() + "/WOORDEN04.Doc");
-  EXPECT_EQ(paths[3], prefix + "05.DOC");
-  EXPECT_EQ(paths[4], folder.Path() + "/WOORDEN06.doc");
-  EXPECT_EQ(paths[5], prefix + "07.DOC") << "a missing file keeps its built name";
-  EXPECT_EQ(FindWordFiles("/no/such/folder/w")[0], "/no/such/folder/w02.DOC");
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #pragma once
 // What the main dialog's Qt tests share: a word-file set written to a scratch folder, a dialog
-// shown on the offscreen platform with the program-wide state of a fresh start, and a catcher
+// shown on the offscreen platform as the program opens it, and a catcher
 // that answers the message boxes a command shows.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
@@ -21,10 +23,10 @@
 
 #include "ports/control_ids.h"
 #include "qt/cp1252_qstring.h"
+#include "qt/main_dialog_template.h"
 #include "qt/result_list_box.h"
 #include "qt/word_search_dlg.h"
-#include "shell/memory_platform.h"
-#include "shell/program_state.h"
+#include "support/memory_platform.h"
 
 namespace kwintel::test {
 
@@ -71,11 +73,19 @@ inline std::vector<std::string> ManyFiveLetterWords(int count) {
   return words;
 }
 
+// The text a control shows: the pattern box's or an edit's text, a button's caption (Windows-1252).
+inline std::string TextOf(CWordSearchDlg& dialog, int id) {
+  const QWidget* widget = dialog.Control(id);
+  if (const auto* combo = qobject_cast<const QComboBox*>(widget)) return Cp1252FromQString(combo->currentText());
+  if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) return Cp1252FromQString(edit->text());
+  if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return Cp1252FromQString(button->text());
+  return {};
+}
+
 // A dialog as the program opens it, on a word folder, shown and active.
 class OpenDialog {
  public:
   explicit OpenDialog(const QString& folder) {
-    ResetProgramWideState();
     dialog_ = std::make_unique<CWordSearchDlg>(folder, nullptr);
     dialog_->show();
     dialog_->activateWindow();

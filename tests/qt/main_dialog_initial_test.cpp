@@ -6,8 +6,7 @@
 #include <QProgressBar>
 
 #include "dialog_test_support.h"
-#include "engine/engine_types.h"
-#include "engine/search_types.h"
+#include "engine/search_type.h"
 #include "qt/group_frame.h"
 #include "qt/pressable_button.h"
 #include "shell/word_file_sources.h"
@@ -35,8 +34,10 @@ void MainDialogInitialTest::OpensWithTheInitialForm() {
     QVERIFY2(dialog->IsChecked(ids::LengthToggleId(length)), qPrintable(QString::number(length)));
   }
   QVERIFY(dialog->IsChecked(ids::kVolgorde));
-  for (int id : kSearchTypeRadios) QCOMPARE(dialog->IsChecked(id), id == ids::kVolgorde);
-  for (int id : ids::kMaxResultsGroup) QCOMPARE(dialog->IsChecked(id), id == ids::kMax100);
+  for (const SearchTypeRadio& radio : kSearchTypeRadios)
+    QCOMPARE(dialog->IsChecked(radio.id), radio.id == ids::kVolgorde);
+  for (const MaxResultsRadio& radio : kMaxResultsRadios)
+    QCOMPARE(dialog->IsChecked(radio.id), radio.id == ids::kMax100);
   QVERIFY(ControlOf<QCheckBox>(*dialog, ids::kIjEenLetter)->isChecked());
   QVERIFY(!ControlOf<QCheckBox>(*dialog, ids::kMetLengte)->isChecked());
   QCOMPARE(dialog->PatternBox()->currentText(), QString());
@@ -53,7 +54,7 @@ void MainDialogInitialTest::OpensWithTheInitialForm() {
   QVERIFY(source1->HasPressedLook());
   QVERIFY(!source1->isChecked());
   for (int id : {ids::kSource2, ids::kSource3, ids::kSource4}) QVERIFY(dialog->Control(id)->isHidden());
-  QCOMPARE(wordFilePrefix, words.Prefix());
+  QCOMPARE(ChosenPrefix(dialog->Dialog()), words.Prefix());
   // The template hides the clipboard carrier and the "Focus" button.
   QVERIFY(dialog->Control(ids::kClipboardCarrier)->isHidden());
   QVERIFY(dialog->Control(ids::kFocus)->isHidden());
@@ -77,7 +78,7 @@ void MainDialogInitialTest::WithoutAWordFileSetAllFourSourcesShow() {
     QCOMPARE(button->text(), QStringLiteral("Woorden(%1)").arg(slot + 1));
     QCOMPARE(button->HasPressedLook(), slot == 0);
   }
-  QVERIFY(wordFilePrefix.empty());
+  QVERIFY(ChosenPrefix(dialog->Dialog()).empty());
   QCOMPARE(dialog->windowTitle(), QStringLiteral("Kwintel"));
 }
 
@@ -118,7 +119,7 @@ void MainDialogInitialTest::TypedLettersBecomeCapitals() {
   OpenDialog dialog(empty.path() + QLatin1Char('/'));
   TypeText(QStringLiteral("r..s é"));
   QCOMPARE(dialog->PatternBox()->currentText(), QStringLiteral("R..S É"));
-  QCOMPARE(dialog->GetText(ids::kPatternBox), std::string("R..S \xC9"));
+  QCOMPARE(TextOf(*dialog, ids::kPatternBox), std::string("R..S \xC9"));
 
   for (int id : {ids::kMetFilter, ids::kZonderFilter}) {
     auto* edit = ControlOf<QLineEdit>(*dialog, id);
@@ -146,10 +147,10 @@ void MainDialogInitialTest::EveryByteSurvivesTheControls() {
   // The capitalising controls capitalise set text as they do typed text; nothing else changes.
   for (int id : {ids::kPatternBox, ids::kMetFilter, ids::kZonderFilter}) {
     dialog->SetText(id, all);
-    QCOMPARE(dialog->GetText(id), CapitaliseTyped(all));
+    QCOMPARE(TextOf(*dialog, id), CapitaliseTyped(all));
   }
   dialog->SetText(ids::kHoofdKlein, all);
-  QCOMPARE(dialog->GetText(ids::kHoofdKlein), all);
+  QCOMPARE(TextOf(*dialog, ids::kHoofdKlein), all);
   // The bytes where Windows-1252 and Latin-1 differ show as their Windows-1252 characters.
   dialog->SetText(ids::kMetFilter, "\x80\x8A\x9F");
   QCOMPARE(ControlOf<QLineEdit>(*dialog, ids::kMetFilter)->text(), QStringLiteral("\u20AC\u0160\u0178"));
@@ -159,16 +160,15 @@ void MainDialogInitialTest::HistoryEntriesKeepTheTextBeingEdited() {
   QTemporaryDir empty;
   OpenDialog dialog(empty.path() + QLatin1Char('/'));
   TypeText(QStringLiteral("zon"));
-  dialog->HistoryAdd("ROOS");
-  dialog->HistoryAdd("AAP");
-  dialog->HistoryAdd("MAAN");
+  PatternHistory& history = dialog->Dialog().history;
+  for (const char* text : {"ROOS", "AAP", "MAAN"}) dialog->InsertHistory(history.Add(text), text);
   QCOMPARE(dialog->PatternBox()->currentText(), QStringLiteral("ZON"));
   const QStringList expected = {QStringLiteral("AAP"), QStringLiteral("MAAN"), QStringLiteral("ROOS")};
   QStringList items;
   for (int i = 0; i < dialog->PatternBox()->count(); ++i) items << dialog->PatternBox()->itemText(i);
   QCOMPARE(items, expected);
-  QCOMPARE(dialog->HistoryFind("ma"), 1);
-  QCOMPARE(dialog->HistoryFind("X"), -1);
+  QCOMPARE(history.Find("ma"), 1);
+  QCOMPARE(history.Find("X"), -1);
 }
 
 }  // namespace kwintel::test

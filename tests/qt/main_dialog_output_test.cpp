@@ -102,7 +102,7 @@ void MainDialogOutputTest::PrintMakesTheExpectedPagesAt300Dpi() {
   const int perPage = perColumn * ((width - 75 - line.cx - 150) / (line.cx + 30) + 1);
 
   const int lines = 2 * perPage + 1;
-  ResultList& list = dialog->Results();
+  ResultList& list = dialog->Dialog().results;
   for (int i = 0; i < lines; ++i) list.Append("KWINTEL");
   list.Append("Totaal: 0");
 
@@ -128,7 +128,7 @@ void MainDialogOutputTest::PrintWithOnlyASummaryLineAsksForNoPrinter() {
   MemoryPlatform platform;
   dialog->ReplacePlatform(platform);
   Click(*dialog, ids::kPrint);
-  dialog->Results().Append("Totaal: 0");
+  dialog->Dialog().results.Append("Totaal: 0");
   Click(*dialog, ids::kPrint);
   QCOMPARE(platform.printDialogs, 0);
 }

@@ -7,7 +7,7 @@
 #include <QProgressBar>
 
 #include "dialog_test_support.h"
-#include "engine/engine_types.h"
+#include "engine/search_type.h"
 #include "shell/form.h"
 #include "shell/word_file_sources.h"
 
@@ -198,7 +198,7 @@ void MainDialogSearchTest::ClicksThatWouldStartAnotherRunAreIgnored() {
   dialog->SetText(ids::kPatternBox, ".....");
   Click(*dialog, ids::kMax1000);
   Click(*dialog, ids::kMax15000);
-  const std::string prefix = wordFilePrefix;
+  const std::string prefix = ChosenPrefix(dialog->Dialog());
   ClickDuringRun again(*dialog, ids::kGaZoeken);
   ClickDuringRun source(*dialog, ids::kSource1);
   Click(*dialog, ids::kGaZoeken);
@@ -208,7 +208,7 @@ void MainDialogSearchTest::ClicksThatWouldStartAnotherRunAreIgnored() {
   QCOMPARE(lines.size(), 15001);
   QCOMPARE(lines.last(), QStringLiteral("Maximum: 15000"));
   QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^(Totaal|Maximum|Onderbroken)"))).size(), 1);
-  QCOMPARE(wordFilePrefix, prefix);
+  QCOMPARE(ChosenPrefix(dialog->Dialog()), prefix);
   QCOMPARE(dialog->windowTitle(), QString::fromStdString("Kwintel - " + prefix + "05.DOC"));
 }
 

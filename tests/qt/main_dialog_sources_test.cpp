@@ -60,7 +60,7 @@ void MainDialogSourcesTest::CancelInTheChooserLeavesNoWordSource() {
   Click(*dialog, ids::kKiesBestand);
   QCOMPARE(platform.wordFileDialogs, 1);
   QCOMPARE(platform.proposedWordFile, words.Prefix());
-  QVERIFY(wordFilePrefix.empty());
+  QVERIFY(ChosenPrefix(dialog->Dialog()).empty());
   QCOMPARE(dialog->windowTitle(), title);  // the title still names the old set
   QVERIFY(Pressed(*dialog, ids::kSource1));
 
@@ -79,7 +79,7 @@ void MainDialogSourcesTest::AChosenWordFileSelectsItsSet() {
   dialog->ReplacePlatform(platform);
 
   Click(*dialog, ids::kKiesBestand);
-  QCOMPARE(wordFilePrefix, words.Prefix());
+  QCOMPARE(ChosenPrefix(dialog->Dialog()), words.Prefix());
   QCOMPARE(dialog->windowTitle(), QString::fromStdString("Kwintel - " + words.Prefix()));
   for (int id : ids::kSourceButtons) QVERIFY(!Pressed(*dialog, id));
   QVERIFY(!Pressed(*dialog, ids::kKiesBestand));
@@ -99,7 +99,7 @@ void MainDialogSourcesTest::AFileWithoutExtensionIsRefused() {
   Click(*dialog, ids::kKiesBestand);
   QCOMPARE(messages.texts, QStringList{"Geen woordbestand: woorden"});
   QCOMPARE(messages.captions, QStringList{"Fout"});
-  QVERIFY(wordFilePrefix.empty());
+  QVERIFY(ChosenPrefix(dialog->Dialog()).empty());
 }
 
 void MainDialogSourcesTest::ANewFontReachesPatternBoxAndListOnly() {

@@ -1,40 +1,41 @@
+// "Kopieer": the selected lines to the clipboard, and the form of the last search back in the
+// controls.
+
 #include <new>
 
-#include "ports/control_ids.h"
-#include "result_fixture.h"
+#include "session_fixture.h"
 #include "shell/result_commands.h"
 
 namespace kwintel {
 namespace {
 
-class CopyTest : public ResultFixture {
+class CopyTest : public testing_support::SessionFixture {
  protected:
-  void SetUp() override {
-    ResultFixture::SetUp();
+  CopyTest() {
     Show({"AAP", "BAK", "ZEE", "KAT", "Totaal: 4"});
-    dialog.pattern = "A..";
-    dialog.searchTypeIndex = 0;
-    view.SetText(ids::kPatternBox, "typed since");
+    session.form.pattern = "A..";
+    session.form.type = SearchType::Anagram;
   }
 };
 
 TEST_F(CopyTest, SelectedLinesGoInListOrderAndTheFormComesBack) {
-  for (const int line : {3, 1, 2}) view.results.Select(line);
-  CopyResults(dialog);
+  for (const int line : {3, 1, 2}) results.Select(line);
+  CopyResults(session);
   EXPECT_EQ(platform.clipboard, "BAK\nZEE\nKAT\n");
-  EXPECT_EQ(view.GetText(ids::kPatternBox), "A..");
-  EXPECT_TRUE(view.IsChecked(ids::kVolgorde));
+  ASSERT_TRUE(view.shownForm.has_value());
+  EXPECT_EQ(view.shownForm->pattern, "A..");
+  EXPECT_EQ(view.shownForm->type, SearchType::Anagram);
   EXPECT_TRUE(view.messages.empty());
 
-  for (int line = 0; line < 5; ++line) view.results.Select(line, line == 4);
-  CopyResults(dialog);
+  for (int line = 0; line < 5; ++line) results.Select(line, line == 4);
+  CopyResults(session);
   EXPECT_EQ(platform.clipboard, "Totaal: 4\n");
 }
 
 TEST_F(CopyTest, NoSelectionDoesNothing) {
-  CopyResults(dialog);
+  CopyResults(session);
   EXPECT_FALSE(platform.clipboard.has_value());
-  EXPECT_EQ(view.GetText(ids::kPatternBox), "typed since");
+  EXPECT_FALSE(view.shownForm.has_value());
   EXPECT_TRUE(view.messages.empty());
 }
 
@@ -44,28 +45,21 @@ class StarvedList : public MemoryResultList {
   std::string Text(int) const override { throw std::bad_alloc(); }
 };
 
-class StarvedView : public MemoryView {
- public:
-  ResultList& Results() override { return starved; }
-  StarvedList starved;
-};
-
 TEST(CopyResultsWithoutMemory, SaysSoAndTouchesNeitherClipboardNorForm) {
-  StarvedView view;
+  MemoryView view;
+  StarvedList starved;
   MemoryPlatform platform;
-  MainDialog dialog(view, platform);
-  view.starved.Append("AAP");
-  view.starved.Select(0);
-  dialog.pattern = "A..";
-  view.SetText(ids::kPatternBox, "typed since");
+  Session session(view, starved, platform);
+  starved.Append("AAP");
+  starved.Select(0);
   platform.clipboard = "before";
-  CopyResults(dialog);
+  CopyResults(session);
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].text, "Onvoldoende geheugen");
   EXPECT_EQ(view.messages[0].caption, "Oei");
   EXPECT_EQ(view.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_EQ(platform.clipboard, "before");
-  EXPECT_EQ(view.GetText(ids::kPatternBox), "typed since");
+  EXPECT_FALSE(view.shownForm.has_value());
 }
 
 }  // namespace

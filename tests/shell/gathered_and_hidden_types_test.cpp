@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "run_search_fixture.h"
+#include "session_fixture.h"
 #include "shell/auxiliary_commands.h"
 #include "shell/narrow_results.h"
 #include "shell/result_commands.h"
@@ -12,10 +12,10 @@
 namespace kwintel {
 namespace {
 
-using testing_support::DialogFixture;
 using testing_support::Lines;
+using testing_support::SessionFixture;
 
-class MultiWordSearchTest : public DialogFixture {
+class MultiWordSearchTest : public SessionFixture {
  protected:
   MultiWordSearchTest() {
     // KAT twice and a word with an apostrophe: each plain word counts once, at its first line.
@@ -39,16 +39,15 @@ TEST_F(MultiWordSearchTest, SharedRules) {
   Search("KATROOS", SearchType::MultiWordAnagram);
   EXPECT_EQ(ListLines(), (Lines{"Totaal: 0"}));
 
-  CheckAllLengths(dialog);
-  view.SetChecked(ids::kMetLengte, true);
-  ToggleWithLength(dialog);
-  dialog.maxResultsOverride = 2;
+  CheckAllLengths(session);
+  ToggleWithLength(session);
+  form.maxResults = 2;
   Search("KATROOS", SearchType::MultiWordAnagram);
   EXPECT_EQ(ListLines(), (Lines{" 7. KAT ROOS", " 7. KAT SORO", "Maximum: 2"}));
 
-  ToggleWithLength(dialog);
-  dialog.maxResultsOverride = 0;
-  view.SetText(ids::kZonderFilter, "K");
+  ToggleWithLength(session);
+  form.maxResults = 100;
+  form.mustNotContain = "K";
   Search("KATROOS", SearchType::MultiWordAnagram);
   EXPECT_EQ(ListLines(), (Lines{"Totaal: 0"}));
 }
@@ -70,8 +69,8 @@ TEST_F(MultiWordSearchTest, AnInterruptEndsTheListing) {
     ++count;
   }
   WriteWords(10, words);
-  view.onPump = [this] { RequestStop(dialog); };
-  dialog.maxResultsOverride = 1'000'000;
+  view.onPump = [this] { RequestStop(session); };
+  form.maxResults = 1'000'000;
   Search("AAAAABBBBBCCCCCDDDDD", SearchType::MultiWordAnagram);
   const Lines lines = ListLines();
   ASSERT_FALSE(lines.empty());
@@ -90,13 +89,13 @@ TEST_F(MultiWordSearchTest, RefusedPatternsShowTheirMessage) {
 
 TEST_F(MultiWordSearchTest, NarrowingKeepsLinesOfTheLettersAndParts) {
   SetLines({"KAT ROOS", "ROOS KAT", "KATROOS", "KAT ROOK", "Totaal: 4"});
-  view.SetText(ids::kPatternBox, "KATROOS 3,4");
-  SetType(SearchType::MultiWordAnagram);
-  NarrowResults(dialog);
+  form.pattern = "KATROOS 3,4";
+  form.type = SearchType::MultiWordAnagram;
+  NarrowResults(session, Controls());
   EXPECT_EQ(ListLines(), (Lines{"KAT ROOS", "Doorzoeken gevonden: 1."}));
 }
 
-class HiddenWordSearchTest : public DialogFixture {
+class HiddenWordSearchTest : public SessionFixture {
  protected:
   HiddenWordSearchTest() {
     WriteWords(3, "KAT\nTAK\nEET\nKAT\nOOK\n");
@@ -108,18 +107,17 @@ TEST_F(HiddenWordSearchTest, ForwardsThenBackwardsWithTheMark) {
   Search("de kat eet rood!", SearchType::HiddenWord);
   EXPECT_EQ(ListLines(), (Lines{"KAT", "TAK <", "EET", "KAT", "ROOD", "DOOR <", "Totaal: 6"}));
 
-  ToggleCase(dialog);  // "Klein", and the length counts the word only
-  view.SetChecked(ids::kMetLengte, true);
-  ToggleWithLength(dialog);
+  ToggleCase(session);  // "Klein", and the length counts the word only
+  ToggleWithLength(session);
   Search("rood", SearchType::HiddenWord);
   EXPECT_EQ(ListLines(), (Lines{" 4. rood", " 4. door <", "Totaal: 2"}));
 }
 
 TEST_F(HiddenWordSearchTest, NarrowingKeepsItsOwnBackwardsLines) {
   SetLines({"KAT", "TAK <", "EET", "Totaal: 3"});
-  view.SetText(ids::kPatternBox, "kat");
-  SetType(SearchType::HiddenWord);
-  NarrowResults(dialog);
+  form.pattern = "kat";
+  form.type = SearchType::HiddenWord;
+  NarrowResults(session, Controls());
   EXPECT_EQ(ListLines(), (Lines{"KAT", "TAK <", "Doorzoeken gevonden: 2."}));
 }
 
@@ -129,13 +127,13 @@ TEST_F(HiddenWordSearchTest, AClueOfFewerThanTwoLettersIsRefused) {
   EXPECT_EQ(view.messages[0].caption, "Patroon fout");
 }
 
-TEST_F(DialogFixture, MisprintFindsWordsOneLetterOffAndNarrows) {
+TEST_F(SessionFixture, MisprintFindsWordsOneLetterOffAndNarrows) {
   WriteWords(4, "ROOS\nROOK\nBOOS\nRAAS\nROTS\nROOSJE\n");
   Search("ROOS", SearchType::Misprint);
   EXPECT_EQ(ListLines(), (Lines{"ROOK", "BOOS", "ROTS", "Totaal: 3"}));
 
-  view.SetText(ids::kPatternBox, "BOOK");
-  NarrowResults(dialog);
+  form.pattern = "BOOK";
+  NarrowResults(session, Controls());
   EXPECT_EQ(ListLines(), (Lines{"ROOK", "BOOS", "Doorzoeken gevonden: 2."}));
 
   for (const char* pattern : {"ROO*", "-ROOS", "R&&S", "R..S 5"}) {

@@ -5,16 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include "results/result_state.h"
-#include "run_search_fixture.h"
+#include "session_fixture.h"
+#include "shell/auxiliary_commands.h"
 #include "shell/command_table.h"
 
 namespace kwintel {
 namespace {
 
-using testing_support::DialogFixture;
 using testing_support::FourLetterWords;
 using testing_support::Lines;
+using testing_support::SessionFixture;
 
 struct StripRow {
   std::string text;
@@ -43,12 +43,12 @@ TEST(StripLengthPrefix, RemovesOnlyANumberBeforeAnEarlyPoint) {
   }
 }
 
-class NarrowResultsTest : public DialogFixture {
+class NarrowResultsTest : public SessionFixture {
  protected:
   void Narrow(const std::string& pattern, SearchType type = SearchType::Sequence) {
-    view.SetText(ids::kPatternBox, pattern);
-    SetType(type);
-    NarrowResults(dialog);
+    form.pattern = pattern;
+    form.type = type;
+    NarrowResults(session, Controls());
   }
 };
 
@@ -88,6 +88,12 @@ TEST_F(NarrowResultsTest, RetestsEachResultLineWithoutItsLengthNumber) {
        "7667",
        0,
        {"ROO", "ROOS", "SOOR", "Doorzoeken gevonden: 3."}},
+      {"a backwards find keeps the length of its word",
+       {" 2. TA <", " 3. KAT", " 3. TAK <", "Totaal: 3"},
+       SearchType::HiddenWord,
+       "de kat",
+       1,
+       {" 2. TA <", " 3. KAT", " 3. TAK <", "Doorzoeken gevonden: 3."}},
       {"small letters are tested as capitals",
        {"roos", "raam", "Vorige"},
        SearchType::Sequence,
@@ -118,7 +124,7 @@ TEST_F(NarrowResultsTest, RetestsEachResultLineWithoutItsLengthNumber) {
   for (const NarrowRow& row : rows) {
     SCOPED_TRACE(row.name);
     SetLines(row.before);
-    dialog.withLength = row.withLength;
+    session.withLength = row.withLength;
     Narrow(row.pattern, row.type);
     EXPECT_EQ(ListLines(), row.after);
     EXPECT_EQ(view.progress, 100);
@@ -126,18 +132,18 @@ TEST_F(NarrowResultsTest, RetestsEachResultLineWithoutItsLengthNumber) {
 }
 
 TEST_F(NarrowResultsTest, FollowsTheCaseModeAndTheFiltersAndKeepsTheBackup) {
-  dialog.resultBackup = {"ROOS", "RAAS"};
+  session.resultBackup = {"ROOS", "RAAS"};
   SetLines({"ROOS", "RAAS", "RIBS", "Totaal: 3"});
-  upperCaseMode = 0;
-  sortMode = 3;
-  view.SetText(ids::kZonderFilter, "I");
+  session.upperCaseMode = 0;
+  session.sortMode = 3;
+  form.mustNotContain = "I";
   Narrow("R..S");
   EXPECT_EQ(ListLines(), (Lines{"roos", "raas", "Doorzoeken gevonden: 2."}));
-  view.SetText(ids::kMetFilter, "A");
+  form.mustContain = "A";
   Narrow("R..S");
   EXPECT_EQ(ListLines(), (Lines{"raas", "Doorzoeken gevonden: 1."})) << "narrowing twice";
-  EXPECT_EQ(dialog.resultBackup.Strings(), (Lines{"ROOS", "RAAS"}));
-  EXPECT_EQ(sortMode, 0);
+  EXPECT_EQ(session.resultBackup.Strings(), (Lines{"ROOS", "RAAS"}));
+  EXPECT_EQ(session.sortMode, 0);
 }
 
 TEST_F(NarrowResultsTest, RefusedPatternChangesNothing) {
@@ -148,16 +154,16 @@ TEST_F(NarrowResultsTest, RefusedPatternChangesNothing) {
   EXPECT_EQ(view.messages[0].text, "r**s");
   EXPECT_EQ(view.messages[0].caption, "Patroon fout");
   EXPECT_EQ(ListLines(), lines);
-  EXPECT_TRUE(view.history.Entries().empty());
+  EXPECT_TRUE(view.history.empty());
   Narrow("roos");
-  EXPECT_EQ(view.history.Entries(), (Lines{"ROOS"}));
+  EXPECT_EQ(view.history, (Lines{"ROOS"}));
 }
 
 // 1000 four-letter lines and a summary line; pumps before lines 200, 400, ...
 class NarrowPumpTest : public NarrowResultsTest {
  protected:
   NarrowPumpTest() {
-    dialog.ijOneLetter = 0;
+    session.ijOneLetter = 0;
     words = FourLetterWords(1000);
     initial = words;
     initial.push_back("Totaal: 1000");
@@ -173,8 +179,8 @@ TEST_F(NarrowPumpTest, StopsAtTheMaximumOrTheInterrupt) {
   EXPECT_EQ(ListLines().back(), "Doorzoeken maximum bereikt: 100.");
 
   SetLines(initial);
-  view.CheckRadio(ids::kMax100, ids::kMax15000, ids::kMax15000);
-  view.onPump = [&] { RequestStop(dialog); };
+  form.maxResults = 15000;
+  view.onPump = [&] { RequestStop(session); };
   Narrow("....");
   EXPECT_EQ(view.pumpCount, 1);
   ASSERT_EQ(ListLines().size(), 202u) << "line 200 is still tested after the press";
@@ -184,7 +190,7 @@ TEST_F(NarrowPumpTest, StopsAtTheMaximumOrTheInterrupt) {
 }
 
 TEST_F(NarrowPumpTest, EveryLinePresentAtTheStartIsTestedOnceWhateverThePumpDoes) {
-  dialog.maxResultsOverride = 100'000;
+  form.maxResults = 100'000;
   const int commands[] = {ids::kSorteer, ids::kVorige};
   for (const int command : commands) {
     SCOPED_TRACE(command);
@@ -193,8 +199,8 @@ TEST_F(NarrowPumpTest, EveryLinePresentAtTheStartIsTestedOnceWhateverThePumpDoes
     SetLines(lines);
     bool narrowRan = true;
     view.onPump = [&] {
-      narrowRan = RunCommand(dialog, ids::kDoorzoeken);
-      RunCommand(dialog, command);
+      narrowRan = Press(ids::kDoorzoeken);
+      Press(command);
     };
     Narrow("....");
     EXPECT_FALSE(narrowRan);

@@ -2,19 +2,18 @@
 #include <tuple>
 
 #include "fake_print_surface.h"
-#include "result_fixture.h"
 #include "results/print_layout.h"
+#include "session_fixture.h"
 #include "shell/result_commands.h"
 #include "shell/word_file_sources.h"
 
 namespace kwintel {
 namespace {
 
-class PrintTest : public ResultFixture {
+class PrintTest : public testing_support::SessionFixture {
  protected:
-  void SetUp() override {
-    ResultFixture::SetUp();
-    wordFilePrefix = "/usr/share/kwintel/opentaal";
+  PrintTest() {
+    session.wordFiles = std::make_shared<WordFileSet>("/usr/share/kwintel/opentaal");
     platform.now.tm_mday = 3;
     platform.now.tm_mon = 1;
     platform.now.tm_year = 2027 - 1900;
@@ -23,10 +22,10 @@ class PrintTest : public ResultFixture {
     platform.now.tm_sec = 7;
     platform.printerAnswer = [this] { return std::make_unique<BorrowedSurface>(printer); };
   }
-  void ShowNumbered(int results) {
-    view.results.Clear();
-    for (int i = 1; i <= results; ++i) view.results.Append("L" + std::to_string(i));
-    view.results.Append("Totaal: " + std::to_string(results));
+  void ShowNumbered(int count) {
+    results.Clear();
+    for (int i = 1; i <= count; ++i) results.Append("L" + std::to_string(i));
+    results.Append("Totaal: " + std::to_string(count));
   }
   // Where line "L<n>" was drawn: page (1-based), x, y.
   std::tuple<int, int, int> PlaceOf(int n) const {
@@ -43,21 +42,21 @@ class PrintTest : public ResultFixture {
 
 TEST_F(PrintTest, NoResultLineMeansNoDialog) {
   for (const int lines : {0, 1}) {
-    view.results.Clear();
-    for (int i = 0; i < lines; ++i) view.results.Append("Totaal: 0");
-    PrintResults(dialog);
+    results.Clear();
+    for (int i = 0; i < lines; ++i) results.Append("Totaal: 0");
+    PrintResults(session);
   }
   EXPECT_EQ(platform.printDialogs, 0);
   ShowNumbered(1);
   platform.printerAnswer = nullptr;  // the user cancels
-  PrintResults(dialog);
+  PrintResults(session);
   EXPECT_EQ(platform.printDialogs, 1);
 }
 
 TEST_F(PrintTest, OneResultLinePrintsOnePageWithHeader) {
   ShowNumbered(1);
   FakePrintSurface fake(1000, 1000);
-  PrintResultLines(fake, view.results, "/usr/share/kwintel/opentaal", [this] { return platform.now; });
+  PrintResultLines(fake, results, "/usr/share/kwintel/opentaal", [this] { return platform.now; });
   EXPECT_EQ(fake.jobs, std::vector<std::string>{"Woordenzoekprogramma"});
   EXPECT_EQ(fake.jobsEnded, 1);
   ASSERT_EQ(fake.pages.size(), 1u);
@@ -71,7 +70,7 @@ TEST_F(PrintTest, OneResultLinePrintsOnePageWithHeader) {
 
 TEST_F(PrintTest, ColumnsOfTwelveSixToAPage) {
   ShowNumbered(73);
-  PrintResults(dialog);
+  PrintResults(session);
   struct Row {
     int line, page, x, y;
   };
@@ -91,7 +90,7 @@ TEST_F(PrintTest, AWideLineWidensEveryLaterColumnOfItsPage) {
     return TextExtent{text == "L1" ? 300 : (text == "L50" ? 2000 : 100), 50};
   };
   ShowNumbered(51);
-  PrintResults(dialog);
+  PrintResults(session);
   std::set<int> columns;
   for (int n = 1; n <= 36; ++n) columns.insert(std::get<1>(PlaceOf(n)));
   EXPECT_EQ(columns, (std::set<int>{150, 480, 810}));
@@ -102,9 +101,9 @@ TEST_F(PrintTest, AWideLineWidensEveryLaterColumnOfItsPage) {
 }
 
 TEST_F(PrintTest, AnEmptyPrefixLeavesTwoBlanks) {
-  wordFilePrefix.clear();
+  session.wordFiles = nullptr;
   ShowNumbered(2);
-  PrintResults(dialog);
+  PrintResults(session);
   EXPECT_EQ(printer.pages.at(0).draws.at(0).text, "ZARVO Uit  op 3-2-2027  9:05:07, pagina 1");
 }
 

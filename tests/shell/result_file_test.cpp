@@ -9,10 +9,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "result_fixture.h"
 #include "results/result_file.h"
-#include "results/result_state.h"
 #include "results/write_error_text.h"
+#include "session_fixture.h"
 #include "shell/result_commands.h"
 
 namespace kwintel {
@@ -30,10 +29,10 @@ std::string ReadFile(const fs::path& path) {
 
 void WriteFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-class ResultFileTest : public ResultFixture {
+class ResultFileTest : public testing_support::SessionFixture {
  protected:
   void SetUp() override {
-    ResultFixture::SetUp();
+    testing_support::SessionFixture::SetUp();
     std::string pattern = (fs::temp_directory_path() / "kwintel-results-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     folder = pattern;
@@ -60,21 +59,21 @@ class ResultFileTest : public ResultFixture {
 TEST_F(ResultFileTest, WritesEveryResultLineAsUtf8AndRemembersTheFile) {
   const std::string path = (folder / "uit.txt").string();
   platform.resultFileAnswer = path;
-  WriteResultFile(dialog);
+  WriteResultFile(session);
   EXPECT_EQ(ReadFile(path), kExpected);
-  EXPECT_EQ(resultFileName, path);
+  EXPECT_EQ(session.resultFileName, path);
   EXPECT_TRUE(view.messages.empty());
 
   Show({"Totaal: 0"});  // only a summary line: an empty file all the same
-  WriteResultFile(dialog);
+  WriteResultFile(session);
   EXPECT_EQ(platform.proposedResultFile, path);
   EXPECT_EQ(ReadFile(path), "");
 
   platform.resultFileAnswer.reset();
-  WriteResultFile(dialog);
-  EXPECT_EQ(resultFileName, "");
+  WriteResultFile(session);
+  EXPECT_EQ(session.resultFileName, "");
   EXPECT_EQ(ReadFile(path), "");
-  WriteResultFile(dialog);
+  WriteResultFile(session);
   EXPECT_EQ(platform.proposedResultFile, "");
 }
 
@@ -83,14 +82,14 @@ TEST_F(ResultFileTest, ReplacesTheTargetOfALinkAndKeepsItsPermissionBits) {
   WriteFile(folder / "echt" / "doel.txt", "oud\n");
   fs::permissions(folder / "echt" / "doel.txt", fs::perms(0640));
   fs::create_symlink("echt/doel.txt", folder / "link.txt");
-  ASSERT_EQ(WriteResultFileTo(dialog.view.Results(), (folder / "link.txt").string()), std::nullopt);
+  ASSERT_EQ(WriteResultFileTo(session.results, (folder / "link.txt").string()), std::nullopt);
   EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
   EXPECT_EQ(ReadFile(folder / "echt" / "doel.txt"), kExpected);
   EXPECT_EQ(fs::status(folder / "echt" / "doel.txt").permissions(), fs::perms(0640));
   EXPECT_EQ(Strays({"echt", "link.txt"}), Lines{});
 
   const mode_t old = umask(027);
-  ASSERT_EQ(WriteResultFileTo(dialog.view.Results(), (folder / "nieuw.txt").string()), std::nullopt);
+  ASSERT_EQ(WriteResultFileTo(session.results, (folder / "nieuw.txt").string()), std::nullopt);
   umask(old);
   EXPECT_EQ(fs::status(folder / "nieuw.txt").permissions(), fs::perms(0640));
 }
@@ -111,7 +110,7 @@ TEST_F(ResultFileTest, AFailedWriteNamesFileAndReasonAndKeepsTheOldFile) {
       {"", "Map bestaat niet"},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(WriteResultFileTo(dialog.view.Results(), row.path),
+    EXPECT_EQ(WriteResultFileTo(session.results, row.path),
               "Kan resultaat niet schrijven naar " + row.path + ": " + row.reason);
   }
 
@@ -124,7 +123,7 @@ TEST_F(ResultFileTest, AFailedWriteNamesFileAndReasonAndKeepsTheOldFile) {
   small.rlim_cur = 150000;
   signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &small);
-  const auto failure = WriteResultFileTo(dialog.view.Results(), (folder / "oud.txt").string());
+  const auto failure = WriteResultFileTo(session.results, (folder / "oud.txt").string());
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, SIG_DFL);
   EXPECT_EQ(failure, "Kan resultaat niet schrijven naar " + (folder / "oud.txt").string() + ": systeemfout " +
@@ -137,23 +136,23 @@ TEST_F(ResultFileTest, AFolderOrFileWithoutWriteAccessIsRefused) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes regardless of permission bits";
   WriteFile(folder / "oud.txt", "oud\n");
   fs::permissions(folder / "oud.txt", fs::perms(0444));
-  EXPECT_EQ(WriteResultFileTo(dialog.view.Results(), (folder / "oud.txt").string()),
+  EXPECT_EQ(WriteResultFileTo(session.results, (folder / "oud.txt").string()),
             "Kan resultaat niet schrijven naar " + (folder / "oud.txt").string() + ": Toegang geweigerd");
   fs::permissions(folder / "oud.txt", fs::perms(0644));
   fs::permissions(folder, fs::perms(0555));
-  EXPECT_EQ(WriteResultFileTo(dialog.view.Results(), (folder / "oud.txt").string()),
+  EXPECT_EQ(WriteResultFileTo(session.results, (folder / "oud.txt").string()),
             "Kan resultaat niet schrijven naar " + (folder / "oud.txt").string() + ": Toegang geweigerd");
   EXPECT_EQ(ReadFile(folder / "oud.txt"), "oud\n");
 }
 
 TEST_F(ResultFileTest, TheDialogShowsTheFailureUnderFout) {
   platform.resultFileAnswer = (folder / "weg" / "\xFF.txt").string();
-  WriteResultFile(dialog);
+  WriteResultFile(session);
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].text,
             "Kan resultaat niet schrijven naar " + (folder / "weg" / "?.txt").string() + ": Map bestaat niet");
   EXPECT_EQ(view.messages[0].caption, "Fout");
-  EXPECT_EQ(resultFileName, *platform.resultFileAnswer);  // proposed again for another try
+  EXPECT_EQ(session.resultFileName, *platform.resultFileAnswer);  // proposed again for another try
 }
 
 TEST(WriteErrorReason, NamesTheUsualCausesInDutch) {

@@ -6,22 +6,20 @@
 
 #include <algorithm>
 
-#include "engine/compiled_pattern.h"
-#include "results/result_state.h"
-#include "run_search_fixture.h"
+#include "session_fixture.h"
+#include "shell/auxiliary_commands.h"
 #include "shell/command_table.h"
 #include "shell/form.h"
-#include "shell/scan_word_file.h"
 
 namespace kwintel {
 namespace {
 
-using testing_support::DialogFixture;
 using testing_support::FourLetterWords;
 using testing_support::JoinLines;
 using testing_support::Lines;
+using testing_support::SessionFixture;
 
-class RunSearchTest : public DialogFixture {};
+class RunSearchTest : public SessionFixture {};
 
 struct RangeRow {
   const char* pattern;
@@ -48,7 +46,7 @@ TEST_F(RunSearchTest, ScansTheCheckedLengthsOfThePatternsRangeShortestFirst) {
   for (const RangeRow& row : rows) {
     SCOPED_TRACE(row.pattern);
     if (row.lengths.empty()) {
-      CheckAllLengths(dialog);
+      CheckAllLengths(session);
     } else {
       SelectLengths({});
       for (const int length : row.lengths) view.SetChecked(ids::LengthToggleId(length), true);
@@ -72,7 +70,7 @@ TEST_F(RunSearchTest, SkipsFilesThatDoNotOpenAndFindsNamesWithoutLetterCase) {
 }
 
 TEST_F(RunSearchTest, TitleShowsTheFileNameInTheDisplayCharacterSet) {
-  wordFilePrefix = folder.Path() + "/w\xC3\xA9";  // "wé" in the file system's UTF-8
+  prefix = folder.Path() + "/w\xC3\xA9";  // "wé" in the file system's UTF-8
   folder.Write(
       "w\xC3\xA9"
       "04.DOC",
@@ -106,10 +104,10 @@ TEST_F(RunSearchTest, TakesEachLineOfAWordFileAsOneWord) {
   };
   for (const FileRow& row : rows) {
     SCOPED_TRACE(row.name);
-    std::filesystem::remove(WordFileName(prefix, 4));
-    std::filesystem::remove(WordFileName(prefix, 19));
+    std::filesystem::remove(WordFileSet::FileNameOf(prefix, 4));
+    std::filesystem::remove(WordFileSet::FileNameOf(prefix, 19));
     WriteWords(row.length, row.bytes);
-    dialog.withLength = row.withLength;
+    session.withLength = row.withLength;
     Search(row.pattern);
     EXPECT_EQ(ListLines(), row.lines);
   }
@@ -128,7 +126,7 @@ TEST_F(RunSearchTest, StopsAtTheMaximumEvenOnTheLastWord) {
   Search("....");
   EXPECT_EQ(ListLines().back(), "Maximum: 100");
 
-  dialog.maxResultsOverride = 1000;
+  form.maxResults = 1000;
   Search("....");
   EXPECT_EQ(ListLines().back(), "Totaal: 100");
 }
@@ -149,14 +147,14 @@ TEST_F(RunSearchTest, FiltersTheWordBeforeItsDecoration) {
   };
   for (const FilterRow& row : rows) {
     SCOPED_TRACE(std::string(row.mustContain) + "/" + row.mustNotContain);
-    view.SetText(ids::kMetFilter, row.mustContain);
-    view.SetText(ids::kZonderFilter, row.mustNotContain);
+    form.mustContain = row.mustContain;
+    form.mustNotContain = row.mustNotContain;
     Search("....");
     EXPECT_EQ(ListLines(), row.lines);
   }
   // ROOS + T fails: the T of its decoration is no letter of the word.
-  view.SetText(ids::kMetFilter, "T");
-  view.SetText(ids::kZonderFilter, "");
+  form.mustContain = "T";
+  form.mustNotContain = "";
   Search("ROOST", SearchType::Subset);
   EXPECT_EQ(ListLines(), (Lines{"ROTS + O", "Totaal: 1"}));
 }
@@ -166,16 +164,16 @@ TEST_F(RunSearchTest, AddsLinesByTheIjRuleAndTheCaseMode) {
   WriteWords(7, "ROOSTEN\n");
   Search("...");
   EXPECT_EQ(ListLines(), (Lines{"ZEN", "Totaal: 1"})) << "IJ lines are neither shown nor counted";
-  ToggleIjOneLetter(dialog);
+  ToggleIjOneLetter(session);
   Search("...");
   EXPECT_EQ(ListLines(), (Lines{"IJS", "BIJ", "ZEN", "Totaal: 3"}));
 
-  upperCaseMode = 0;
-  dialog.withLength = 1;
+  session.upperCaseMode = 0;
+  session.withLength = 1;
   Search("Z..");
   EXPECT_EQ(ListLines(), (Lines{" 3. zen", "Totaal: 1"}));
-  EXPECT_EQ(dialog.resultBackup.Strings(), (Lines{" 3. zen"})) << "the backup holds the lines as shown";
-  dialog.withLength = 0;
+  EXPECT_EQ(session.resultBackup.Strings(), (Lines{" 3. zen"})) << "the backup holds the lines as shown";
+  session.withLength = 0;
   Search("ROOS", SearchType::Anagram);
   EXPECT_EQ(ListLines(), (Lines{"roosten - ten", "Totaal: 1"}));
 }
@@ -183,11 +181,11 @@ TEST_F(RunSearchTest, AddsLinesByTheIjRuleAndTheCaseMode) {
 TEST_F(RunSearchTest, AFrontEndThatNeverRestoresKeepsNoBackup) {
   WriteWords(3, "ZEN\nBAK\n");
   Search("...");
-  ASSERT_EQ(dialog.resultBackup.size(), 2u);
-  dialog.keepsResultBackup = false;
+  ASSERT_EQ(session.resultBackup.size(), 2u);
+  session.keepsResultBackup = false;
   Search("Z..");
   EXPECT_EQ(ListLines(), (Lines{"ZEN", "Totaal: 1"}));
-  EXPECT_TRUE(dialog.resultBackup.empty()) << "nor the lines of the search before";
+  EXPECT_TRUE(session.resultBackup.empty()) << "nor the lines of the search before";
 }
 
 struct SummaryRow {
@@ -217,38 +215,38 @@ TEST_F(RunSearchTest, HistoryTakesAPatternOnlyWhenNoEntryBeginsWithIt) {
   Search("ROOST");
   Search("ROOS");
   Search("roos");
-  EXPECT_EQ(view.history.Entries(), (Lines{"ROOST"}));
+  EXPECT_EQ(view.history, (Lines{"ROOST"}));
   Search("r..s");
   Search("A**B");
-  EXPECT_EQ(view.history.Entries(), (Lines{"R..S", "ROOST"})) << "upper-cased; a refused one never";
+  EXPECT_EQ(view.history, (Lines{"R..S", "ROOST"})) << "upper-cased; a refused one never";
 }
 
 TEST_F(RunSearchTest, RefusesAPatternWithItsTextAsTyped) {
   WriteWords(4, "ROOS\n");
   Search("R..S");
-  sortMode = 2;
+  session.sortMode = 2;
   Search("r**s");
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].text, "r**s");
   EXPECT_EQ(view.messages[0].caption, "Patroon fout");
   EXPECT_EQ(view.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_TRUE(ListLines().empty());
-  EXPECT_TRUE(dialog.resultBackup.empty());
-  EXPECT_EQ(sortMode, 0);
+  EXPECT_TRUE(session.resultBackup.empty());
+  EXPECT_EQ(session.sortMode, 0);
 }
 
 TEST_F(RunSearchTest, WithoutAWordSourceKeepsTheListAndEmptiesTheBackup) {
   WriteWords(4, "ROOS\n");
   Search("R..S");
-  wordFilePrefix.clear();
+  prefix.clear();
   Search("R..S");
   ASSERT_EQ(view.messages.size(), 1u);
   EXPECT_EQ(view.messages[0].text, "Specificeer woordbestand");
   EXPECT_EQ(view.messages[0].caption, "Fout");
   EXPECT_EQ(ListLines(), (Lines{"ROOS", "Totaal: 1"}));
-  EXPECT_TRUE(dialog.resultBackup.empty());
+  EXPECT_TRUE(session.resultBackup.empty());
 
-  wordFilePrefix = prefix;
+  prefix = folder.Path() + "/w";
   Search(std::string(300, '.'));
   ASSERT_EQ(view.messages.size(), 2u);
   EXPECT_EQ(view.messages[1].text, kTooLongMessage);
@@ -256,11 +254,11 @@ TEST_F(RunSearchTest, WithoutAWordSourceKeepsTheListAndEmptiesTheBackup) {
 }
 
 // 30,000 words of five bytes each: pumps after line 10,001 and 20,002.
-class RunSearchPumpTest : public DialogFixture {
+class RunSearchPumpTest : public SessionFixture {
  protected:
   RunSearchPumpTest() {
-    dialog.ijOneLetter = 0;
-    dialog.maxResultsOverride = 1'000'000;
+    session.ijOneLetter = 0;
+    form.maxResults = 1'000'000;
     words = FourLetterWords(30'000);
     std::reverse(words.begin(), words.end());
     WriteWords(4, JoinLines(words));
@@ -283,7 +281,7 @@ TEST_F(RunSearchPumpTest, MovesTheBarByBytesAcrossFilesEvery10001Lines) {
 }
 
 TEST_F(RunSearchPumpTest, InterruptStopsAfterTheLineBeingTested) {
-  view.onPump = [&] { RequestStop(dialog); };
+  view.onPump = [&] { RequestStop(session); };
   Search("....");
   EXPECT_EQ(view.pumpCount, 1);
   EXPECT_EQ(ListLines().size(), 10'002u);
@@ -295,8 +293,8 @@ TEST_F(RunSearchPumpTest, CommandsInThePumpWorkOnTheLinesPresent) {
   bool searchRan = true;
   view.onPump = [&] {
     if (view.pumpCount > 1) return;
-    searchRan = RunCommand(dialog, ids::kGaZoeken) || RunCommand(dialog, ids::kDoorzoeken);
-    RunCommand(dialog, ids::kSorteer);
+    searchRan = Press(ids::kGaZoeken) || Press(ids::kDoorzoeken);
+    Press(ids::kSorteer);
   };
   Search("....");
   EXPECT_FALSE(searchRan) << "no search or narrowing inside a running search";
@@ -306,12 +304,12 @@ TEST_F(RunSearchPumpTest, CommandsInThePumpWorkOnTheLinesPresent) {
   expected.insert(expected.end(), words.begin() + 9'999, words.end());
   expected.push_back("Totaal: 30000");
   EXPECT_EQ(ListLines(), expected);
-  EXPECT_EQ(dialog.resultBackup.Strings(), words) << "the backup keeps the order found";
+  EXPECT_EQ(session.resultBackup.Strings(), words) << "the backup keeps the order found";
 }
 
 TEST_F(RunSearchPumpTest, ARestoreInThePumpShowsTheLinesFoundSoFarAndTheBackupStaysWhole) {
   view.onPump = [&] {
-    if (view.pumpCount == 1) RunCommand(dialog, ids::kVorige);
+    if (view.pumpCount == 1) Press(ids::kVorige);
   };
   Search("....");
   Lines expected(words.begin(), words.begin() + 10'000);
@@ -319,7 +317,7 @@ TEST_F(RunSearchPumpTest, ARestoreInThePumpShowsTheLinesFoundSoFarAndTheBackupSt
   expected.insert(expected.end(), words.begin() + 10'000, words.end());
   expected.push_back("Totaal: 30001");
   EXPECT_EQ(ListLines(), expected);
-  EXPECT_EQ(dialog.resultBackup.Strings(), words);
+  EXPECT_EQ(session.resultBackup.Strings(), words);
 }
 
 // The list and the backup hold the lines of a search together; every later change of the list is
@@ -328,35 +326,20 @@ TEST_F(RunSearchPumpTest, RestoreBringsBackEachSearchsLinesAfterNarrowingAndSort
   Search("A...");
   const Lines firstFound(words.end() - 26 * 26 * 26, words.end());
   ASSERT_EQ(ListLines().size(), firstFound.size() + 1);
-  view.SetText(ids::kPatternBox, "AA..");
-  ASSERT_TRUE(RunCommand(dialog, ids::kDoorzoeken));
+  form.pattern = "AA..";
+  ASSERT_TRUE(Press(ids::kDoorzoeken));
   EXPECT_EQ(ListLines().back(), "Doorzoeken gevonden: 676.");
-  RunCommand(dialog, ids::kVorige);
+  Press(ids::kVorige);
   Lines expected = firstFound;
   expected.push_back("17576 regels hersteld");
   EXPECT_EQ(ListLines(), expected);
 
   Search("B...");
-  RunCommand(dialog, ids::kSorteer);
-  RunCommand(dialog, ids::kVorige);
+  Press(ids::kSorteer);
+  Press(ids::kVorige);
   expected.assign(words.begin(), words.end() - 26 * 26 * 26);
   expected.push_back("12424 regels hersteld");
   EXPECT_EQ(ListLines(), expected);
-}
-
-TEST_F(RunSearchPumpTest, ProgressNeedsNoTotalAndFitsLargeTotals) {
-  WordFile file;
-  ASSERT_TRUE(file.Open(WordFileName(prefix, 4)));
-  view.progress = -1;
-  ScanWordFile(dialog, CompilePattern(SearchType::Sequence, "ZZZZ"), file, 100, 4);
-  EXPECT_EQ(view.pumpCount, 2);
-  EXPECT_EQ(view.progress, -1) << "a run of 0 bytes moves no progress";
-
-  searchRunState.bytesDone = 20'000'000'000;
-  searchRunState.bytesTotal = 30'000'000'000;
-  ASSERT_TRUE(file.Open(WordFileName(prefix, 4)));
-  ScanWordFile(dialog, CompilePattern(SearchType::Sequence, "ZZZZ"), file, 100, 4);
-  EXPECT_EQ(view.progress, 66);
 }
 
 }  // namespace

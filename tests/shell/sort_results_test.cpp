@@ -1,16 +1,15 @@
 #include <algorithm>
 #include <random>
 
-#include "result_fixture.h"
-#include "results/result_state.h"
 #include "results/sort_results.h"
+#include "session_fixture.h"
 #include "shell/result_commands.h"
 
 namespace kwintel {
 namespace {
 
 using Lines = std::vector<std::string>;
-using SortTest = ResultFixture;
+using SortTest = testing_support::SessionFixture;
 
 TEST_F(SortTest, ClicksCycleThroughTheFourOrdersWithTheSummaryLast) {
   Show({"BAK", "AAP", "ZEE", "Totaal: 3"});
@@ -20,9 +19,9 @@ TEST_F(SortTest, ClicksCycleThroughTheFourOrdersWithTheSummaryLast) {
                             {"AAP", "BAK", "ZEE", "Totaal: 3"},   // by ending, descending
                             {"AAP", "BAK", "ZEE", "Totaal: 3"}};  // ascending again
   for (int click = 0; click < 5; ++click) {
-    SortResults(dialog);
+    SortResults(session);
     EXPECT_EQ(Shown(), expected[click]) << "click " << click + 1;
-    EXPECT_EQ(sortMode, (click + 1) % 4);
+    EXPECT_EQ(session.sortMode, (click + 1) % 4);
   }
 }
 
@@ -40,10 +39,10 @@ TEST_F(SortTest, OrdersByUnsignedBytesOfTheWholeLine) {
       {3, {"KAT", "BOOT", "\xE9T", "s"}, {"\xE9T", "BOOT", "KAT", "s"}},
   };
   for (const Row& row : rows) {
-    view.results.Clear();
-    for (const std::string& line : row.shown) view.results.Append(line);
-    sortMode = row.mode;
-    SortResults(dialog);
+    results.Clear();
+    for (const std::string& line : row.shown) results.Append(line);
+    session.sortMode = row.mode;
+    SortResults(session);
     EXPECT_EQ(Shown(), row.sorted) << "mode " << row.mode << ", first " << row.shown.front();
   }
 }
@@ -51,15 +50,15 @@ TEST_F(SortTest, OrdersByUnsignedBytesOfTheWholeLine) {
 TEST_F(SortTest, AtMostOneResultLineChangesNothingNotEvenTheMode) {
   const Lines cases[] = {{}, {"Totaal: 0"}, {"AAP", "Totaal: 1"}};
   for (const Lines& shown : cases) {
-    view.results.Clear();
-    for (const std::string& line : shown) view.results.Append(line);
-    view.results.Select(0);
-    sortMode = 1;
-    SortResults(dialog);
+    results.Clear();
+    for (const std::string& line : shown) results.Append(line);
+    results.Select(0);
+    session.sortMode = 1;
+    SortResults(session);
     EXPECT_EQ(Shown(), shown);
-    EXPECT_EQ(sortMode, 1);
+    EXPECT_EQ(session.sortMode, 1);
     if (!shown.empty()) {
-      EXPECT_EQ(view.results.SelectedIndices(), std::vector<int>{0});  // not rebuilt
+      EXPECT_EQ(results.SelectedIndices(), std::vector<int>{0});  // not rebuilt
     }
   }
 }
@@ -68,11 +67,11 @@ TEST_F(SortTest, AtMostOneResultLineChangesNothingNotEvenTheMode) {
 // nothing goes missing and the search can go on appending.
 TEST_F(SortTest, NestedInARunningSearchKeepsEveryLine) {
   Show({"ZEE", "BAK", "AAP"});
-  SortResults(dialog);
+  SortResults(session);
   EXPECT_EQ(Shown(), (Lines{"BAK", "ZEE", "AAP"}));
-  view.results.Append("KAT");
-  view.results.Append("Totaal: 4");
-  SortResults(dialog);
+  results.Append("KAT");
+  results.Append("Totaal: 4");
+  SortResults(session);
   EXPECT_EQ(Shown(), (Lines{"ZEE", "KAT", "BAK", "AAP", "Totaal: 4"}));
 }
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "ports/control_ids.h"
-#include "shell/main_dialog.h"
-#include "shell/memory_platform.h"
-#include "shell/memory_view.h"
-#include "shell/program_state.h"
+#include "shell/session.h"
+#include "support/memory_platform.h"
+#include "support/memory_result_list.h"
+#include "support/memory_view.h"
 
 namespace kwintel {
 namespace {
@@ -37,7 +37,6 @@ std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std:
 class WordFileSourcesTest : public testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramWideState();
     char name[] = "/tmp/kwintel-sources-XXXXXX";
     ASSERT_NE(::mkdtemp(name), nullptr);
     folder_ = std::string(name) + "/";
@@ -48,10 +47,15 @@ class WordFileSourcesTest : public testing::Test {
     for (const auto& name : names) std::ofstream(folder_ + name) << "AA\n";
   }
 
+  // The prefix of slot 1's set; empty without one.
+  std::string SlotPrefix() const { return session_.sourceSlots[0].set ? session_.sourceSlots[0].set->Prefix() : ""; }
+  void UseOldSet() { session_.wordFiles = std::make_shared<WordFileSet>("/oud/wl"); }
+
   std::string folder_;
   MemoryView view_;
+  MemoryResultList list_;
   MemoryPlatform platform_;
-  MainDialog dialog_{view_, platform_};
+  Session session_{view_, list_, platform_};
 };
 
 struct DiscoveryCase {
@@ -65,14 +69,14 @@ class Discovery : public WordFileSourcesTest, public testing::WithParamInterface
 TEST_P(Discovery, TakesTheSetOfTheReferenceBase) {
   const DiscoveryCase& c = GetParam();
   Create(c.files);
-  DiscoverWordFiles(dialog_, folder_);
+  DiscoverWordFiles(session_, folder_);
   if (c.base == "-") {
-    EXPECT_EQ(sourceSlots[0].caption, "Woorden(1)");
-    EXPECT_EQ(sourceSlots[0].prefix, "");
+    EXPECT_EQ(session_.sourceSlots[0].caption, "Woorden(1)");
+    EXPECT_EQ(SlotPrefix(), "");
     for (int id : ids::kSourceButtons) EXPECT_TRUE(view_.IsVisible(id)) << id;
   } else {
-    EXPECT_EQ(sourceSlots[0].caption, c.base);
-    EXPECT_EQ(sourceSlots[0].prefix, folder_ + c.base);
+    EXPECT_EQ(session_.sourceSlots[0].caption, c.base);
+    EXPECT_EQ(SlotPrefix(), folder_ + c.base);
     EXPECT_TRUE(view_.IsVisible(ids::kSource1));
     for (int id : {ids::kSource2, ids::kSource3, ids::kSource4}) {
       EXPECT_FALSE(view_.IsVisible(id)) << id;
@@ -106,23 +110,23 @@ TEST_F(WordFileSourcesTest, AFolderNamedLikeAWordFileDoesNotCount) {
   Create(Set("wl", 2, 8));
   fs::remove(folder_ + "wl05.doc");
   fs::create_directory(folder_ + "wl05.doc");
-  DiscoverWordFiles(dialog_, folder_);
-  EXPECT_EQ(sourceSlots[0].prefix, "");
+  DiscoverWordFiles(session_, folder_);
+  EXPECT_EQ(SlotPrefix(), "");
 }
 
 TEST_F(WordFileSourcesTest, CaptionIsShownInWindows1252AndPrefixKeepsTheFileSystemBytes) {
   Create(Set("\xC3\xA9\xC3\xA9n", 2, 19));  // "één" in UTF-8
-  DiscoverWordFiles(dialog_, folder_);
-  EXPECT_EQ(sourceSlots[0].caption, "\xE9\xE9n");
-  EXPECT_EQ(sourceSlots[0].prefix, folder_ + "\xC3\xA9\xC3\xA9n");
+  DiscoverWordFiles(session_, folder_);
+  EXPECT_EQ(session_.sourceSlots[0].caption, "\xE9\xE9n");
+  EXPECT_EQ(SlotPrefix(), folder_ + "\xC3\xA9\xC3\xA9n");
 }
 
 TEST_F(WordFileSourcesTest, APrefixLongerThanTheLimitIsNotTaken) {
   const std::string deep = folder_ + std::string(200, 'a') + "/" + std::string(200, 'b') + "/";
   fs::create_directories(deep);
   for (const auto& name : Set("wl", 2, 19)) std::ofstream(deep + name) << "AA\n";
-  DiscoverWordFiles(dialog_, deep);
-  EXPECT_EQ(sourceSlots[0].prefix, "");
+  DiscoverWordFiles(session_, deep);
+  EXPECT_EQ(SlotPrefix(), "");
   ASSERT_EQ(view_.messages.size(), 1u);
   EXPECT_EQ(view_.messages[0].text, "Pad te lang: " + deep + "wl");
   EXPECT_EQ(view_.messages[0].caption, "Fout");
@@ -131,13 +135,13 @@ TEST_F(WordFileSourcesTest, APrefixLongerThanTheLimitIsNotTaken) {
 
 TEST_F(WordFileSourcesTest, SelectWordSourceSetsPrefixTitleAndHighlight) {
   Create(Set("wl", 2, 19));
-  DiscoverWordFiles(dialog_, folder_);
-  SelectWordSource(dialog_, 1);
-  EXPECT_EQ(wordFilePrefix, folder_ + "wl");
+  DiscoverWordFiles(session_, folder_);
+  SelectWordSource(session_, 1);
+  EXPECT_EQ(ChosenPrefix(session_), folder_ + "wl");
   EXPECT_EQ(view_.title, "Kwintel - " + folder_ + "wl");
 
-  SelectWordSource(dialog_, 2);
-  EXPECT_EQ(wordFilePrefix, "");
+  SelectWordSource(session_, 2);
+  EXPECT_EQ(ChosenPrefix(session_), "");
   EXPECT_EQ(view_.title, "Kwintel - ");
   for (int id : {ids::kKiesBestand, ids::kSource1, ids::kSource3, ids::kSource4}) {
     EXPECT_FALSE(view_.IsPressed(id)) << id;
@@ -148,7 +152,7 @@ TEST_F(WordFileSourcesTest, SelectWordSourceSetsPrefixTitleAndHighlight) {
 struct ChoiceCase {
   const char* name;
   std::string chosen;
-  std::string prefix;   // wordFilePrefix afterwards
+  std::string prefix;   // the chosen set's afterwards
   std::string message;  // "" when the choice is taken
 };
 
@@ -156,13 +160,13 @@ class Choice : public WordFileSourcesTest, public testing::WithParamInterface<Ch
 
 TEST_P(Choice, CutsTheLengthAndExtensionOrRefuses) {
   const ChoiceCase& c = GetParam();
-  wordFilePrefix = "/oud/wl";
+  UseOldSet();
   view_.SetPressed(ids::kSource1, true);
   view_.SetTitle("Kwintel - /oud/wl");
   platform_.wordFileAnswer = c.chosen;
-  ChooseWordFile(dialog_);
+  ChooseWordFile(session_);
   EXPECT_EQ(platform_.proposedWordFile, "/oud/wl");
-  EXPECT_EQ(wordFilePrefix, c.prefix);
+  EXPECT_EQ(ChosenPrefix(session_), c.prefix);
   if (c.message.empty()) {
     EXPECT_TRUE(view_.messages.empty());
     EXPECT_EQ(view_.title, "Kwintel - " + c.prefix);
@@ -196,12 +200,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WordFileSourcesTest, CancelEmptiesThePrefixAndLeavesTitleAndHighlight) {
-  wordFilePrefix = "/oud/wl";
+  UseOldSet();
   view_.SetTitle("Kwintel - /oud/wl");
   view_.SetPressed(ids::kSource1, true);
-  ChooseWordFile(dialog_);
+  ChooseWordFile(session_);
   EXPECT_EQ(platform_.wordFileDialogs, 1);
-  EXPECT_EQ(wordFilePrefix, "");
+  EXPECT_EQ(ChosenPrefix(session_), "");
   EXPECT_EQ(view_.title, "Kwintel - /oud/wl");
   EXPECT_TRUE(view_.IsPressed(ids::kSource1));
 }

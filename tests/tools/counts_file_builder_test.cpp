@@ -8,9 +8,9 @@
 namespace kwintel {
 namespace {
 
-WordFileSet TheSet() {
+WordLists TheSet() {
   std::istringstream list("en\nab\naap\nroos\ncaf\xC3\xA9\nzee\n" + std::string(20, 'x') + "\n");
-  return BuildWordFileSet(list);
+  return BuildWordLists(list);
 }
 
 struct LineCase {
@@ -25,7 +25,7 @@ class CountsListLine : public testing::TestWithParam<LineCase> {};
 
 TEST_P(CountsListLine, CountsSkipsOrDrops) {
   const LineCase& c = GetParam();
-  const WordFileSet set = TheSet();
+  const WordLists set = TheSet();
   CountsFileBuilder builder(set);
   builder.AddLine(c.line);
   EXPECT_EQ(builder.Contents(), c.contents);
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CountsFileBuilderTest, FormsOfOneWordAddUpAndTheFileIsSortedByBytes) {
-  const WordFileSet set = TheSet();
+  const WordLists set = TheSet();
   std::istringstream counts(
       "\xEF\xBB\xBF"
       "10 En\n3 en\n2 EN\n7 zee\n1 aap\n4 ab\n6 caf\xC3\xA9\n1 Caf\xC3\xA9\n");
@@ -63,7 +63,7 @@ TEST(CountsFileBuilderTest, FormsOfOneWordAddUpAndTheFileIsSortedByBytes) {
 }
 
 TEST(CountsFileBuilderTest, ASumPastSixtyFourBitsStaysAtTheLargest) {
-  const WordFileSet set = TheSet();
+  const WordLists set = TheSet();
   std::istringstream counts("18446744073709551615 en\n5 EN\n");
   EXPECT_EQ(BuildCountsFile(counts, set).Contents(), "EN\t18446744073709551615\n");
 }

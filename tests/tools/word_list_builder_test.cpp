@@ -1,5 +1,4 @@
 #include "mkwords/word_list_builder.h"
-#include "engine/word_file_name.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +21,7 @@ TEST_P(StoredWord, LandsInItsFileAsCapitals) {
   const LineCase& c = GetParam();
   WordListBuilder builder;
   builder.AddLine(c.line);
-  const WordFileSet set = builder.Finish();
+  const WordLists set = builder.Finish();
   for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
     if (length == c.length) {
       ASSERT_EQ(set.ForLength(length).size(), 1u) << "length " << length;
@@ -62,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Conversion, StoredWord,
 struct SkipCase {
   const char* name;
   std::string line;
-  int WordFileSet::*counter;
+  int WordLists::*counter;
 };
 
 class DroppedWord : public testing::TestWithParam<SkipCase> {};
@@ -70,25 +69,25 @@ class DroppedWord : public testing::TestWithParam<SkipCase> {};
 TEST_P(DroppedWord, IsCountedAndNotStored) {
   WordListBuilder builder;
   builder.AddLine(GetParam().line);
-  const WordFileSet set = builder.Finish();
+  const WordLists set = builder.Finish();
   for (const auto& words : set.words) EXPECT_TRUE(words.empty());
   EXPECT_EQ(set.*(GetParam().counter), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Refusals, DroppedWord,
-                         testing::Values(SkipCase{"Empty", "", &WordFileSet::tooShort},
-                                         SkipCase{"OneLetter", "a", &WordFileSet::tooShort},
-                                         SkipCase{"OneAccentedLetter", "\xC3\xA9\r\n", &WordFileSet::tooShort},
-                                         SkipCase{"SubscriptTwo", "CO\xE2\x82\x82", &WordFileSet::noCp1252Form},
-                                         SkipCase{"NotUtf8", "caf\xE9", &WordFileSet::noCp1252Form},
-                                         SkipCase{"Tab", "a\tb", &WordFileSet::controlCharacter},
-                                         SkipCase{"CarriageReturnInside", "ab\rcd", &WordFileSet::controlCharacter},
-                                         SkipCase{"NinetyEight", std::string(98, 'a'), &WordFileSet::tooLong}),
+                         testing::Values(SkipCase{"Empty", "", &WordLists::tooShort},
+                                         SkipCase{"OneLetter", "a", &WordLists::tooShort},
+                                         SkipCase{"OneAccentedLetter", "\xC3\xA9\r\n", &WordLists::tooShort},
+                                         SkipCase{"SubscriptTwo", "CO\xE2\x82\x82", &WordLists::noCp1252Form},
+                                         SkipCase{"NotUtf8", "caf\xE9", &WordLists::noCp1252Form},
+                                         SkipCase{"Tab", "a\tb", &WordLists::controlCharacter},
+                                         SkipCase{"CarriageReturnInside", "ab\rcd", &WordLists::controlCharacter},
+                                         SkipCase{"NinetyEight", std::string(98, 'a'), &WordLists::tooLong}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WordFileSetTest, SortsByByteValueAndDropsDuplicatesAfterCapitals) {
   std::istringstream list("\xEF\xBB\xBFzee\nroos\nRoos\nROOS\n\xC3\xA9\xC3\xA9n\naap\nab\nAAP\nzzz\n");
-  const WordFileSet set = BuildWordFileSet(list);
+  const WordLists set = BuildWordLists(list);
   EXPECT_EQ(set.ForLength(3), (std::vector<std::string>{"AAP", "ZEE", "ZZZ", "\xC9\xC9N"}));  // 0xC9 after Z
   EXPECT_EQ(set.ForLength(4), std::vector<std::string>{"ROOS"});
   EXPECT_EQ(set.ForLength(2), std::vector<std::string>{"AB"});
@@ -98,14 +97,12 @@ TEST(WordFileSetTest, SortsByByteValueAndDropsDuplicatesAfterCapitals) {
 
 TEST(WordFileSetTest, LastLineWithoutLineEndIsKept) {
   std::istringstream list("kat\r\nroos");
-  const WordFileSet set = BuildWordFileSet(list);
+  const WordLists set = BuildWordLists(list);
   EXPECT_EQ(set.ForLength(3), std::vector<std::string>{"KAT"});
   EXPECT_EQ(set.ForLength(4), std::vector<std::string>{"ROOS"});
 }
 
-TEST(WordFileSetTest, FileNamesAndContents) {
-  EXPECT_EQ(WordFileName("/tmp/ot", 2), "/tmp/ot02.DOC");
-  EXPECT_EQ(WordFileName("ot", 19), "ot19.DOC");
+TEST(WordListsTest, FileContents) {
   EXPECT_EQ(WordFileContents({"AAP", "ZEE"}), "AAP\nZEE\n");
   EXPECT_EQ(WordFileContents({}), "");
 }

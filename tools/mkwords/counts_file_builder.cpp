@@ -33,7 +33,7 @@ std::optional<std::uint64_t> TakeNumber(std::string_view& text) {
 
 }  // namespace
 
-CountsFileBuilder::CountsFileBuilder(const WordFileSet& set) : set_(set) {
+CountsFileBuilder::CountsFileBuilder(const WordLists& set) : set_(set) {
   for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
     counts_[LengthIndex(length)].assign(set.ForLength(length).size(), 0);
   }
@@ -108,7 +108,7 @@ std::string CountsFileBuilder::Contents() const {
   return contents;
 }
 
-CountsFileBuilder BuildCountsFile(std::istream& countsList, const WordFileSet& set) {
+CountsFileBuilder BuildCountsFile(std::istream& countsList, const WordLists& set) {
   CountsFileBuilder builder(set);
   std::string line;
   bool first = true;

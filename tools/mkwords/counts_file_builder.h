@@ -17,7 +17,7 @@ namespace kwintel {
 class CountsFileBuilder {
  public:
   // The set must outlive the builder; its word lists must be sorted (as Finish leaves them).
-  explicit CountsFileBuilder(const WordFileSet& set);
+  explicit CountsFileBuilder(const WordLists& set);
 
   // One line of the counts list: white space, then a whole number, white space and a UTF-8 word
   // form; whatever follows the word is ignored. The form is converted as a line of the word list
@@ -35,7 +35,7 @@ class CountsFileBuilder {
   std::string Contents() const;
 
  private:
-  const WordFileSet& set_;
+  const WordLists& set_;
   // counts_[L - 2][i]: the count of set_.ForLength(L)[i].
   std::array<std::vector<std::uint64_t>, kMaxWordLength - kMinWordLength + 1> counts_;
   std::size_t skippedLines_ = 0;
@@ -44,6 +44,6 @@ class CountsFileBuilder {
 
 // Reads a whole counts list (a byte-order mark before the first line is passed over) into a
 // builder for `set`.
-CountsFileBuilder BuildCountsFile(std::istream& countsList, const WordFileSet& set);
+CountsFileBuilder BuildCountsFile(std::istream& countsList, const WordLists& set);
 
 }  // namespace kwintel

@@ -11,9 +11,7 @@
 #include <vector>
 
 #include "counts_file_builder.h"
-#include "engine/counts_check.h"
-#include "engine/word_counts.h"
-#include "engine/word_file_name.h"
+#include "engine/word_file_set.h"
 #include "results/atomic_file_write.h"
 #include "results/write_error_text.h"
 #include "word_list_builder.h"
@@ -31,8 +29,7 @@ constexpr const char* kUsage =
     "                      woord, gescheiden door witruimte (de rest van de regel telt niet mee);\n"
     "                      andere regels worden overgeslagen. Vormen die hetzelfde woord worden\n"
     "                      (En, en) tellen samen; woorden die niet in de lijst staan vallen weg.\n"
-    "                      TELLINGEN - is standaardinvoer (dan niet ook INVOER -). Daarnaast komt\n"
-    "                      VOORVOEGSEL.FRQ.check, waarmee Kwintel het bestand sneller leest.\n";
+    "                      TELLINGEN - is standaardinvoer (dan niet ook INVOER -).\n";
 
 struct Arguments {
   std::string input;
@@ -63,7 +60,7 @@ std::optional<Arguments> ParseArguments(int argc, char** argv) {
   return arguments;
 }
 
-void PrintCounts(const kwintel::WordFileSet& set) {
+void PrintCounts(const kwintel::WordLists& set) {
   std::printf("Lengte  Woorden\n");
   long total = 0;
   for (int length = kwintel::kMinWordLength; length <= kwintel::kMaxWordLength; ++length) {
@@ -106,17 +103,6 @@ bool Write(const std::string& path, std::string_view contents) {
   return false;
 }
 
-// Writes the counts file and then its check file, which vouches for it once it reads as
-// well-formed. A check file that cannot be written is reported; the old one, if any, belongs to
-// other bytes and so vouches for nothing.
-bool WriteCounts(const std::string& path, const std::string& contents) {
-  if (!Write(path, contents)) return false;
-  const kwintel::WordCounts written =
-      kwintel::WordCounts::FromContents(std::vector<char>(contents.begin(), contents.end()));
-  return !written.WellFormed() ||
-         Write(kwintel::CountsCheckPath(path), kwintel::CountsCheckLine(contents, written.Size()));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -130,8 +116,8 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  kwintel::WordFileSet set;
-  if (!ReadInput(arguments->input, [&](std::istream& in) { set = kwintel::BuildWordFileSet(in); })) return 1;
+  kwintel::WordLists set;
+  if (!ReadInput(arguments->input, [&](std::istream& in) { set = kwintel::BuildWordLists(in); })) return 1;
   // Both lists are read before anything is written, so a missing counts list leaves the old set
   // as it was.
   std::optional<kwintel::CountsFileBuilder> counts;
@@ -141,12 +127,13 @@ int main(int argc, char** argv) {
   }
 
   for (int length = kwintel::kMinWordLength; length <= kwintel::kMaxWordLength; ++length) {
-    if (!Write(kwintel::WordFileName(arguments->prefix, length), kwintel::WordFileContents(set.ForLength(length)))) {
+    if (!Write(kwintel::WordFileSet::FileNameOf(arguments->prefix, length),
+               kwintel::WordFileContents(set.ForLength(length)))) {
       return 1;
     }
   }
-  const std::string countsPath = kwintel::CountsFilePath(arguments->prefix);
-  if (counts && !WriteCounts(countsPath, counts->Contents())) return 1;
+  const std::string countsPath = kwintel::WordFileSet::CountsPathOf(arguments->prefix);
+  if (counts && !Write(countsPath, counts->Contents())) return 1;
 
   PrintCounts(set);
   if (counts) {

@@ -44,7 +44,7 @@ void WordListBuilder::AddLine(std::string_view line) {
   }
 }
 
-WordFileSet WordListBuilder::Finish() {
+WordLists WordListBuilder::Finish() {
   for (auto& words : set_.words) {
     // std::string compares through char_traits<char>, which orders by unsigned byte value.
     std::sort(words.begin(), words.end());
@@ -52,12 +52,12 @@ WordFileSet WordListBuilder::Finish() {
     set_.duplicates += static_cast<int>(words.end() - end);
     words.erase(end, words.end());
   }
-  WordFileSet done = std::move(set_);
-  set_ = WordFileSet{};
+  WordLists done = std::move(set_);
+  set_ = WordLists{};
   return done;
 }
 
-WordFileSet BuildWordFileSet(std::istream& input) {
+WordLists BuildWordLists(std::istream& input) {
   WordListBuilder builder;
   std::string line;
   bool first = true;

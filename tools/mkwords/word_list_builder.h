@@ -8,14 +8,14 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/engine_types.h"
+#include "engine/search_type.h"
 
 namespace kwintel {
 
 // A word file's line holds at most this many characters before its line end.
 inline constexpr std::size_t kMaxWordFileWordLength = 97;
 
-struct WordFileSet {
+struct WordLists {
   // words[L - 2]: the words of file L, byte-sorted, without duplicates.
   std::array<std::vector<std::string>, kMaxWordLength - kMinWordLength + 1> words;
   int tooShort = 0;          // empty lines and one-character words, dropped
@@ -53,14 +53,14 @@ class WordListBuilder {
   // One line of the UTF-8 list, its line end (LF or CR LF) already removed or not.
   void AddLine(std::string_view utf8Line);
   // Sorts every length by byte value and drops duplicates; the builder is empty afterwards.
-  WordFileSet Finish();
+  WordLists Finish();
 
  private:
-  WordFileSet set_;
+  WordLists set_;
 };
 
 // Reads the whole list, one word per line.
-WordFileSet BuildWordFileSet(std::istream& utf8List);
+WordLists BuildWordLists(std::istream& utf8List);
 
 // The bytes of one word file: every word followed by LF.
 std::string WordFileContents(const std::vector<std::string>& words);

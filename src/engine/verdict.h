@@ -1,0 +1,17 @@
+#pragma once
+// What a pattern says of one word.
+
+#include <string>
+
+namespace kwintel {
+
+struct Verdict {
+  bool matched = false;
+  std::string remainder;   // Anagram, Anagram-1, Subset: the letters left over, on a match
+  char missingLetter = 0;  // Anagram-1: the pattern's letter the word lacks, on a match
+  // Verborgen: the word is hidden read backwards, and its line carries « <» after the word, which
+  // its length does not count.
+  bool backwards = false;
+};
+
+}  // namespace kwintel
