@@ -65,15 +65,12 @@ struct RefusalRow {
 TEST(PrepareLingo, SaysWhyAPatternIsRefused) {
   for (const RefusalRow& row : std::initializer_list<RefusalRow>{
            {"", "Geef een of meer gokken, zoals KAART/G..O."},
-           {"   ", "Geef een of meer gokken, zoals KAART/G..O."},
            {"KAART", "Kleuren ontbreken bij KAART"},
            {"/G....", "Woord ontbreekt bij /G...."},
            {"KA3RT/G....", "Onbekend teken 3 in KA3RT/G...."},
-           {"KA'RT/G....", "Onbekend teken ' in KA'RT/G...."},
            {"KAART/G..X.", "Onbekend teken X in KAART/G..X."},
            {"KAART/g....", "Onbekend teken g in KAART/g...."},  // the caller upper-cases
            {"KAART/G...", "Kleuren van KAART: 5 tekens nodig"},
-           {"KAART/G..G./", "Kleuren van KAART: 5 tekens nodig"},
            {"A/G", "Een gok heeft minstens 2 letters"},
            {"KAART/G..G. ROOS/G...", "Alle gokken moeten even lang zijn"},
            {"KAART/G..G. ROOS", "Kleuren ontbreken bij ROOS"},

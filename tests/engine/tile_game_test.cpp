@@ -47,25 +47,20 @@ struct ScoreRow {
 
 TEST(TilePattern, ScoresTheTilesTheWordUses) {
   for (const ScoreRow& row : std::initializer_list<ScoreRow>{
-           {W, "KAT", "KAT", 6},
            {W, "PUZZEL", "PUZZEL", 20},  // P4 U2 Z5 Z5 E1 L3
            {S, "PUZZEL", "PUZZEL", 19},  // P3 U4 Z4 Z4 E1 L3
-           {W, "BUIZEN", "BUIZEN", 15},
-           {S, "BUIZEN", "BUIZEN", 14},
            {W, "CHIQUE", "CHIQUE", 24},
            {S, "CHIQUE", "CHIQUE", 25},
            {W, "PU?ZEL", "PUZZEL", 15},  // a blank counts 0
-           {S, "PU?ZEL", "PUZZEL", 15},
            {W, "??", "ZO", 0},
            {W, "A?K", "KA", 4},   // the real A, not the blank
            {W, "IJS", "IJS", 8},  // IJ is the two tiles I and J
            {S, "IJS", "IJS", 7},
            {W, "AEKNRT?", "KRANT", 9},
-           {W, "AEKNRT", "KANTER", 10},    // a whole rack of six: no bonus
-           {W, "AEKNRT?", "KRANTEN", 50},  // all seven: 10 + 40
-           {S, "AEKNRT?", "KRANTEN", 60},  // 10 + 50
-           {W, "IJZERN?", "IJZEREN", 55},  // seven tiles, I and J among them
-           {S, "IJZERN?", "IJZEREN", 63},
+           {W, "AEKNRT", "KANTER", 10},         // a whole rack of six: no bonus
+           {W, "AEKNRT?", "KRANTEN", 50},       // all seven: 10 + 40
+           {S, "AEKNRT?", "KRANTEN", 60},       // 10 + 50
+           {W, "IJZERN?", "IJZEREN", 55},       // seven tiles, I and J among them
            {W, "KT .A.", "KAT", 6},             // the board's A counts
            {W, "AEKNRT? *S*", "KANTERS", 12},   // six tiles and the board's S: no bonus
            {W, "AEKNRT? *S*", "SKRANTEN", 52},  // seven tiles and the board's S
@@ -92,36 +87,28 @@ TEST(TilePattern, LaysWhatTheRackAndTheBoardAllow) {
            {"AEKRST?", "KRATTEN", false},
            {"KAT", "KAAT", false},
            {"KAT", "TAK", true},
-           {"KAT", "KA", true},
            {"OPAS?", "OPA'S", false},  // only the letters A-Z can be laid
            {"EN?", "\xC9\xC9N", false},
-           {"KAT", "KAT ", false},
            // The board: its letters fixed, its squares filled from the rack.
            {"OO R..S", "ROOS", true},
            {"OO R..S", "RAAS", false},
            {"OO R..S", "ROS", false},
-           {"OO R..S", "ROOSE", false},
            {"RO R..S", "ROOS", false},  // one O short: the rack's R cannot stand in for it
            {"AT *K*", "KAT", true},
-           {"AT *K*", "TAK", true},
            {"AT *K*", "TAAK", false},
            {"AT *K*", "AT", false},
            {"E *KAT*", "KAT", false},  // no tile of the rack laid
            {"E *KAT*", "KATE", true},
-           {"E *KAT*", "KATEN", false},
            {"OT R/\\S", "ROTS", true},
            {"OT R/\\S", "RTOS", false},
            {"R [RB]OOS", "ROOS", true},
            {"R [RB]OOS", "BOOS", false},
            {"? [RB]OOS", "BOOS", true},
-           {"? [RB]OOS", "KOOS", false},
            {"? {RB}OOS", "KOOS", true},
            {"? {RB}OOS", "ROOS", false},
            {"AB A*", "AB", true},
-           {"AB A*", "BA", false},
            {"ABC *A", "CABA", true},
            {"?? *AB", "AAB", true},  // the run must give back its A
-           {"?? *AB", "ABAB", true},
            {"AB? *A*B*", "BAAB", true},
            {"AB? *A*B*", "BBA", false},
            {"AB ....", "ABBA", false},  // more squares than tiles
