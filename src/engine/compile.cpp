@@ -176,9 +176,10 @@ std::optional<Pattern::Form> FormOf(std::optional<Prepared> prepared) {
   return Pattern::Form(std::move(*prepared));
 }
 
-// The prepared text's form, or nothing when `type` refuses `text`; `text` is rewritten and the
-// lengths set as the type's preparation says.
-std::optional<Pattern::Form> Prepare(std::string& text, SearchType type, int& minLength, int& maxLength) {
+// The prepared text's form, or nothing when `type` refuses `text` (with the reason in `refusal`
+// where the type gives one); `text` is rewritten and the lengths set as the type's preparation says.
+std::optional<Pattern::Form> Prepare(std::string& text, SearchType type, int& minLength, int& maxLength,
+                                     std::string& refusal) {
   switch (type) {
     case SearchType::Sequence: {
       if (!PrepareSequence(text, minLength, maxLength)) return std::nullopt;
@@ -246,6 +247,25 @@ std::optional<Pattern::Form> Prepare(std::string& text, SearchType type, int& mi
       if (!TakeLengths(prepared, minLength, maxLength)) return std::nullopt;
       return FormOf(std::move(prepared));
     }
+    case SearchType::Wordfeud:
+    case SearchType::Scrabble: {
+      auto prepared = PrepareTilePattern(type == SearchType::Wordfeud ? TileGame::Wordfeud : TileGame::Scrabble, text);
+      if (!prepared) return std::nullopt;
+      minLength = prepared->minLength();
+      maxLength = prepared->maxLength();
+      return FormOf(std::move(prepared));
+    }
+    case SearchType::Lingo: {
+      auto prepared = PrepareLingo(text);
+      if (auto* reason = std::get_if<std::string>(&prepared)) {
+        refusal = std::move(*reason);
+        return std::nullopt;
+      }
+      const LingoPattern& lingo = std::get<LingoPattern>(prepared);
+      minLength = lingo.minLength();
+      maxLength = lingo.maxLength();
+      return Pattern::Form(std::get<LingoPattern>(std::move(prepared)));
+    }
   }
   return std::nullopt;  // not one of the search types
 }
@@ -260,8 +280,9 @@ std::variant<Pattern, Refusal> Compile(SearchType type, std::string_view typed) 
   int minLength = 0;
   int maxLength = 0;
   std::optional<Pattern::Form> form;
-  if (!text.empty()) form = Prepare(text, type, minLength, maxLength);
-  if (!form || !ApplyCommonClamp(minLength, maxLength)) return Refusal{std::string(typed)};
+  std::string refusal;
+  if (!text.empty()) form = Prepare(text, type, minLength, maxLength, refusal);
+  if (!form || !ApplyCommonClamp(minLength, maxLength)) return Refusal{refusal.empty() ? std::string(typed) : refusal};
   return Pattern(type, minLength, maxLength, std::move(*form));
 }
 

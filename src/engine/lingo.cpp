@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/engine_types.h"
+#include "engine/search_type.h"
 
 namespace kwintel {
 

@@ -1,5 +1,6 @@
 #include "engine/pattern.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/matchers.h"
@@ -62,6 +63,13 @@ struct WordMatch {
     return verdict;
   }
   Verdict operator()(const MisprintPattern& form) const { return Matched(MatchMisprint(form, {word, length})); }
+  Verdict operator()(const TilePattern& form) const {
+    const TileVerdict laid = form.Match({word, length});
+    Verdict verdict = Matched(laid.matched);
+    verdict.score = laid.score;
+    return verdict;
+  }
+  Verdict operator()(const LingoPattern& form) const { return Matched(form.Match({word, length})); }
 };
 
 }  // namespace
@@ -84,7 +92,9 @@ Verdict Pattern::MatchLine(std::string_view text) const {
     verdict.backwards = verdict.matched;
     return verdict;
   }
-  const std::string word(text.substr(0, text.find('\0')));
+  // A scored line «WORD SCORE» is tested by its word.
+  const std::size_t end = std::holds_alternative<TilePattern>(form_) ? text.find(' ') : std::string_view::npos;
+  const std::string word(text.substr(0, std::min(end, text.find('\0'))));
   return Match(word.c_str(), word.size());
 }
 

@@ -15,11 +15,13 @@
 #include "engine/byte_set.h"
 #include "engine/frequency_pattern.h"
 #include "engine/hidden_word.h"
+#include "engine/lingo.h"
 #include "engine/misprint.h"
 #include "engine/multi_word_anagram.h"
 #include "engine/search_type.h"
 #include "engine/sequence_automaton.h"
 #include "engine/stack_pattern.h"
+#include "engine/tile_game.h"
 #include "engine/verdict.h"
 #include "engine/whole_word_matchers.h"
 
@@ -63,7 +65,8 @@ struct TelephoneForm {
 class Pattern {
  public:
   using Form = std::variant<SequenceForm, AnagramForm, SetForm, SubsetForm, FrequencyForm, StackForm, LetterValueForm,
-                            AnagramMinusOneForm, TelephoneForm, MultiWordPattern, HiddenWordPattern, MisprintPattern>;
+                            AnagramMinusOneForm, TelephoneForm, MultiWordPattern, HiddenWordPattern, MisprintPattern,
+                            TilePattern, LingoPattern>;
 
   Pattern(SearchType type, int minLength, int maxLength, Form form)
       : type_(type), minLength_(minLength), maxLength_(maxLength), form_(std::move(form)) {}
@@ -84,7 +87,8 @@ class Pattern {
   Verdict Match(const char* word, std::size_t length) const;
 
   // What "&Doorzoeken" asks of a line's text (length prefix stripped, upper-cased), taken up to its
-  // first NUL: Match, but for "Verborgen", whose own lines «WORD <» pass too (with `backwards`).
+  // first NUL: Match, but for "Verborgen", whose own lines «WORD <» pass too (with `backwards`),
+  // and for Wordfeud and Scrabble, which test the word of a line «WORD SCORE».
   Verdict MatchLine(std::string_view text) const;
 
  private:
@@ -94,7 +98,8 @@ class Pattern {
   Form form_;
 };
 
-// A pattern the preparation of its type refuses: the text to show, which is the pattern as typed.
+// A pattern the preparation of its type refuses: the text to show, which is the pattern as typed
+// (for Lingo the reason).
 struct Refusal {
   std::string message;
 };

@@ -5,13 +5,14 @@
 #include <limits>
 
 #include "engine/hidden_word.h"
+#include "engine/tile_game.h"
 #include "text/text_encoding.h"
 
 namespace kwintel {
 namespace {
 
 bool Decorated(SearchType type, const Verdict& verdict) {
-  if (verdict.backwards) return true;
+  if (verdict.backwards || IsScored(type)) return true;
   if (verdict.remainder.empty()) return false;
   const SearchTypeEntry* entry = FindSearchType(type);
   return entry != nullptr && entry->decorates;
@@ -43,6 +44,10 @@ void BuildResultLine(SearchType type, std::string_view word, const Verdict& verd
       case SearchType::HiddenWord:
         line += kBackwardsMark;
         break;
+      case SearchType::Wordfeud:
+      case SearchType::Scrabble:
+        line = TileResultLine(word, verdict.score);
+        break;
       default:
         break;
     }
@@ -61,6 +66,12 @@ int ShownLength(SearchType type, std::string_view word) {
   const auto blanks = type == SearchType::MultiWordAnagram ? std::count(word.begin(), word.end(), ' ') : 0;
   const std::size_t letters = word.size() - static_cast<std::size_t>(blanks);
   return static_cast<int>(std::min<std::size_t>(letters, std::numeric_limits<int>::max()));
+}
+
+std::string_view LineWord(SearchType type, std::string_view line, const Verdict& verdict) {
+  if (verdict.backwards) return line.substr(0, line.size() - kBackwardsMark.size());
+  if (IsScored(type)) return line.substr(0, line.find(' '));
+  return line;
 }
 
 bool HoldsIj(std::string_view text) {

@@ -12,9 +12,9 @@ namespace kwintel {
 
 // Replaces `line` with the line of a found word: the word; then, when the verdict has a remainder,
 // its decoration for the type (Anagram: " - " remainder; Subset: " + " remainder; Anagram-1:
-// " - " remainder " + " the remainder with its first letter replaced by the missing letter), or
-// « <» for a word found backwards; the whole of it in small letters when `upperCase` is off. Of
-// any length; allocates only when `line` must grow.
+// " - " remainder " + " the remainder with its first letter replaced by the missing letter), « <»
+// for a word found backwards, " SCORE" for Wordfeud and Scrabble; the whole of it in small letters
+// when `upperCase` is off. Of any length; allocates only when `line` must grow.
 void BuildResultLine(SearchType type, std::string_view word, const Verdict& verdict, bool upperCase, std::string& line);
 
 // The text of a found word's line: `word` itself when BuildResultLine would leave it as it is (no
@@ -25,6 +25,10 @@ std::string_view ResultLineText(SearchType type, std::string_view word, const Ve
 // The number "Met lengte" shows for a line of `word`: its length, for "Meerwoord" the number of
 // its letters (blanks not counted).
 int ShownLength(SearchType type, std::string_view word);
+
+// The word of a line a narrowing keeps, which "Met lengte" counts: the line without the « <» of a
+// backwards find, without the score of a Wordfeud or Scrabble line «WORD SCORE».
+std::string_view LineWord(SearchType type, std::string_view line, const Verdict& verdict);
 
 // Whether a line holds "IJ" or "ij", which the IJ rule drops.
 bool HoldsIj(std::string_view text);

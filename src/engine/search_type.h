@@ -1,6 +1,6 @@
 #pragma once
 // The search types as every layer meets them: the value, the caption (which is also kwintel-cli's
-// name for the type) and whether a found word's line carries the letters left over. The word
+// name for the type) and what a found word's line carries besides the word. The word
 // lengths the word files are cut by.
 
 #include <array>
@@ -24,6 +24,9 @@ enum class SearchType : int {
   MultiWordAnagram = 10,
   HiddenWord = 11,
   Misprint = 12,
+  Wordfeud = 16,
+  Scrabble = 17,
+  Lingo = 18,
 };
 
 inline constexpr int kMinWordLength = 2;
@@ -46,7 +49,7 @@ struct SearchTypeEntry {
 };
 
 // In the order of the radios in their group.
-inline constexpr std::array<SearchTypeEntry, 13> kSearchTypes = {{
+inline constexpr std::array<SearchTypeEntry, 16> kSearchTypes = {{
     {SearchType::Sequence, "Volgorde", false},
     {SearchType::Frequency, "Frequentie", false},
     {SearchType::Anagram, "Anagram", true},
@@ -60,7 +63,13 @@ inline constexpr std::array<SearchTypeEntry, 13> kSearchTypes = {{
     {SearchType::MultiWordAnagram, "Meerwoord", false},
     {SearchType::HiddenWord, "Verborgen", false},
     {SearchType::Misprint, "Drukfout", false},
+    {SearchType::Wordfeud, "Wordfeud", false},
+    {SearchType::Scrabble, "Scrabble", false},
+    {SearchType::Lingo, "Lingo", false},
 }};
+
+// Whether a type's lines carry a score and come best score first: the word games with tiles.
+constexpr bool IsScored(SearchType type) { return type == SearchType::Wordfeud || type == SearchType::Scrabble; }
 
 // The entry of a type value, or null for a value that is no search type.
 constexpr const SearchTypeEntry* FindSearchType(SearchType type) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/engine_types.h"
+#include "engine/search_type.h"
 
 // The element tests of the sequence type, so that a board square takes what the same element
 // of a sequence pattern would.

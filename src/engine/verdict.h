@@ -12,6 +12,7 @@ struct Verdict {
   // Verborgen: the word is hidden read backwards, and its line carries « <» after the word, which
   // its length does not count.
   bool backwards = false;
+  int score = 0;  // Wordfeud and Scrabble: what the word scores
 };
 
 }  // namespace kwintel

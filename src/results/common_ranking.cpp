@@ -2,16 +2,19 @@
 
 namespace kwintel {
 
-void CommonRanking::Offer(std::string_view line, std::uint64_t count) {
+void CommonRanking::Offer(std::string_view line, std::uint64_t count, std::uint64_t score) {
   const std::uint64_t arrival = offered_++;
   if (kept_.size() == maximum_) {
-    if (maximum_ == 0 || count <= kept_.front().count) return;
+    const Entry& worst = kept_.front();
+    if (maximum_ == 0 || score < worst.score || (score == worst.score && count <= worst.count)) return;
     std::pop_heap(kept_.begin(), kept_.end(), RanksBefore{});
-    kept_.back().count = count;
-    kept_.back().arrival = arrival;
-    kept_.back().line.assign(line);
+    Entry& entry = kept_.back();
+    entry.score = score;
+    entry.count = count;
+    entry.arrival = arrival;
+    entry.line.assign(line);
   } else {
-    kept_.push_back(Entry{count, arrival, std::string(line)});
+    kept_.push_back(Entry{score, count, arrival, std::string(line)});
   }
   std::push_heap(kept_.begin(), kept_.end(), RanksBefore{});
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The lines of the most common words of a search: of all lines offered, one at a time with their
 // words' counts, the `maximum` with the highest counts, equal counts in the order they were offered.
+// Lines that carry a score (the word games) rank by it first, by their counts among equal scores.
 
 #include <algorithm>
 #include <cstddef>
@@ -15,9 +16,10 @@ class CommonRanking {
  public:
   explicit CommonRanking(std::size_t maximum) : maximum_(maximum) {}
 
-  // O(log k) for the k lines kept; a line no better than the worst kept one (a lower count, or an
-  // equal one, which arrived earlier and so ranks first) is refused at the cost of a comparison.
-  void Offer(std::string_view line, std::uint64_t count);
+  // O(log k) for the k lines kept; a line no better than the worst kept one (a lower score or
+  // count, or equal ones, which arrived earlier and so rank first) is refused at the cost of a
+  // comparison.
+  void Offer(std::string_view line, std::uint64_t count, std::uint64_t score = 0);
 
   // Lines offered so far, kept or not: the search's total when it is no more than the maximum.
   std::size_t Offered() const { return offered_; }
@@ -35,6 +37,7 @@ class CommonRanking {
 
  private:
   struct Entry {
+    std::uint64_t score;
     std::uint64_t count;
     std::uint64_t arrival;  // offer number: breaks ties, the earlier line ranking first
     std::string line;
@@ -43,6 +46,7 @@ class CommonRanking {
   // the one a better newcomer replaces. No two entries tie, so the order is total.
   struct RanksBefore {
     bool operator()(const Entry& a, const Entry& b) const {
+      if (a.score != b.score) return a.score > b.score;
       return a.count != b.count ? a.count > b.count : a.arrival < b.arrival;
     }
   };

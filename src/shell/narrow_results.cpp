@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/hidden_word.h"
 #include "engine/pattern.h"
 #include "shell/result_lines.h"
 #include "text/text_encoding.h"
@@ -69,9 +68,8 @@ void NarrowResults(Session& session, const Form& form) {
     if (!verdict.matched) continue;
     if (PassesResultFilter(form, text)) {
       if (!session.upperCaseMode) AsciiLowerInPlace(text);
-      // A line «WORD <» kept as a backwards find shows the length of WORD, as its search did.
-      const std::size_t mark = verdict.backwards ? kBackwardsMark.size() : 0;
-      const int length = ShownLength(form.type, std::string_view(text).substr(0, text.size() - mark));
+      // A line «WORD <» or «WORD SCORE» shows the length of WORD, as its search did.
+      const int length = ShownLength(form.type, LineWord(form.type, text, verdict));
       if (const auto line = ShownResultLine(session, text, length, shown)) {
         AppendResultLine(session, *line, false);
         kept.push_back(*line);

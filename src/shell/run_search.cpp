@@ -60,19 +60,19 @@ class ResultSink : public SearchSink {
   std::string shown_;
 };
 
-// "Gangbaar": the lines wait in a ranking by their words' counts until every word has been read
-// (the best may come last), then go into the list highest first. A "Meerwoord" line counts as
-// its rarest word.
+// "Gangbaar" and the word games: the lines wait in a ranking, by their scores and then by their
+// words' counts, until every word has been read (the best may come last), then go into the list
+// best first. A "Meerwoord" line counts as its rarest word; without counts every word counts 0.
 class RankingSink : public SearchSink {
  public:
-  RankingSink(ResultSink& results, const WordCounts& counts, SearchType type, int maxResults)
+  RankingSink(ResultSink& results, const WordCounts* counts, SearchType type, int maxResults)
       : results_(results), counts_(counts), type_(type), ranking_(static_cast<std::size_t>(maxResults)) {}
 
   void Reading(int length) override { results_.Reading(length); }
   Flow Progressed(const SearchProgress& progress) override { return results_.Progressed(progress); }
   Flow Found(std::string_view word, const Verdict& verdict) override {
     if (const std::optional<std::string_view> line = results_.LineOf(word, verdict)) {
-      ranking_.Offer(*line, CountOf(word));
+      ranking_.Offer(*line, CountOf(word), static_cast<std::uint64_t>(verdict.score));
     }
     return Flow::Continue;
   }
@@ -88,18 +88,19 @@ class RankingSink : public SearchSink {
 
  private:
   std::uint64_t CountOf(std::string_view word) const {
-    if (type_ != SearchType::MultiWordAnagram) return counts_.CountOf(word);
+    if (counts_ == nullptr) return 0;
+    if (type_ != SearchType::MultiWordAnagram) return counts_->CountOf(word);
     std::uint64_t rarest = UINT64_MAX;
     for (std::size_t begin = 0; begin <= word.size();) {
       const std::size_t end = std::min(word.find(' ', begin), word.size());
-      rarest = std::min(rarest, counts_.CountOf(word.substr(begin, end - begin)));
+      rarest = std::min(rarest, counts_->CountOf(word.substr(begin, end - begin)));
       begin = end + 1;
     }
     return rarest;
   }
 
   ResultSink& results_;
-  const WordCounts& counts_;
+  const WordCounts* counts_;
   SearchType type_;
   CommonRanking ranking_;
 };
@@ -143,8 +144,8 @@ void RunSearch(Session& session, const Form& form) {
   view.SetProgress(0);
   ResultSink results(session, form, pattern, *wordFiles);
   const WordCounts* counts = session.common ? wordFiles->Counts() : nullptr;
-  if (counts != nullptr) {
-    RankingSink ranked(results, *counts, pattern.Type(), form.maxResults);
+  if (counts != nullptr || IsScored(pattern.Type())) {
+    RankingSink ranked(results, counts, pattern.Type(), form.maxResults);
     Search(pattern, *wordFiles, form.lengths, ranked);
     ranked.List(session);
   } else {

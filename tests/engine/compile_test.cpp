@@ -229,7 +229,9 @@ TEST_P(TargetTest, HoldsTheTarget) {
   const TargetRow& row = GetParam();
   const std::optional<Pattern> pattern = Compiled(row.type, row.pattern);
   ASSERT_EQ(pattern.has_value(), row.accepted);
-  if (row.accepted) EXPECT_EQ(pattern->TargetText(), std::to_string(row.target));
+  if (row.accepted) {
+    EXPECT_EQ(pattern->TargetText(), std::to_string(row.target));
+  }
 }
 
 // 26^14 in 64-bit wrap-around arithmetic.
