@@ -55,6 +55,23 @@ void BM_CountsOfEnWords(benchmark::State& state) {
 }
 BENCHMARK(BM_CountsOfEnWords)->Unit(benchmark::kMillisecond);
 
+// The same look-ups through a cursor, as a search with "Gangbaar" makes them.
+void BM_CountsOfEnWordsByCursor(benchmark::State& state) {
+  const LoadedWordCounts loaded = LoadWordCounts(WordFileSet::CountsPathOf(bench::WordPrefix()));
+  const std::vector<std::string> words = WordsEndingInEn();
+  if (loaded.state != CountsFileState::kRead || words.empty()) {
+    state.SkipWithError("no counts file or no word files: are they made?");
+    return;
+  }
+  for (auto _ : state) {
+    WordCounts::Cursor cursor(loaded.counts);
+    std::uint64_t sum = 0;
+    for (const std::string& word : words) sum += cursor.CountOf(word);
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK(BM_CountsOfEnWordsByCursor)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -15,6 +15,12 @@ namespace {
 
 constexpr std::uint64_t kMaxCount = std::numeric_limits<std::uint64_t>::max();
 
+// The order of the entries: shorter words first, words of one length in byte order, as the word
+// files list them one length at a time. With the words packed in that order too (FromContents), a
+// scan's look-ups of one length stay close together in memory: Gangbaar «*EN» at a maximum of
+// 15000 took 37 ms with the entries in byte order, 31.5 ms so (a plain «*EN»: 15 ms).
+bool Before(std::string_view a, std::string_view b) { return a.size() != b.size() ? a.size() < b.size() : a < b; }
+
 // The count of a line: digits only, at least one, and no more than 64 bits hold.
 std::optional<std::uint64_t> ParseCount(std::string_view digits) {
   if (digits.empty()) return std::nullopt;
@@ -52,9 +58,8 @@ int ReadWhole(int fd, std::size_t size, std::vector<char>& contents) {
 
 WordCounts WordCounts::FromContents(std::vector<char> contents) {
   WordCounts result;
-  result.bytes_ = std::move(contents);
-  const std::string_view bytes(result.bytes_.data(), result.bytes_.size());
-  std::vector<Entry>& entries = result.entries_;
+  const std::string_view bytes(contents.data(), contents.size());
+  std::vector<Entry> entries;
   bool rising = true;
   for (std::size_t next = 0; next < bytes.size();) {
     const std::size_t lineFeed = std::min(bytes.find('\n', next), bytes.size());
@@ -71,26 +76,67 @@ WordCounts WordCounts::FromContents(std::vector<char> contents) {
     if (!entries.empty() && !(entries.back().word < word)) rising = false;
     entries.push_back({word, *count});
   }
-  if (rising) return result;
-  // Out of order or listed twice: equal words follow each other once sorted, and add up.
-  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.word < b.word; });
-  std::size_t kept = 0;
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (kept > 0 && entries[kept - 1].word == entries[i].word) {
-      std::uint64_t& sum = entries[kept - 1].count;
-      sum = sum > kMaxCount - entries[i].count ? kMaxCount : sum + entries[i].count;
-    } else {
-      entries[kept++] = entries[i];
+  if (rising) {
+    // In byte order, each word once, as kwintel-mkwords writes it: only the lengths are sorted
+    // out, stably, so that each length keeps its byte order.
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.word.size() < b.word.size(); });
+  } else {
+    // Out of order or listed twice: equal words follow each other once sorted, and add up.
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& x, const Entry& y) { return Before(x.word, y.word); });
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      if (kept > 0 && entries[kept - 1].word == entries[i].word) {
+        std::uint64_t& sum = entries[kept - 1].count;
+        sum = sum > kMaxCount - entries[i].count ? kMaxCount : sum + entries[i].count;
+      } else {
+        entries[kept++] = entries[i];
+      }
     }
+    entries.resize(kept);
   }
-  entries.resize(kept);
+  // The words one after the other in the entries' order, so that neighbouring entries' words
+  // are neighbours in memory too.
+  std::size_t size = 0;
+  for (const Entry& entry : entries) size += entry.word.size();
+  result.words_.resize(size);
+  char* at = result.words_.data();
+  for (Entry& entry : entries) {
+    std::copy(entry.word.begin(), entry.word.end(), at);
+    entry.word = std::string_view(at, entry.word.size());
+    at += entry.word.size();
+  }
+  result.entries_ = std::move(entries);
   return result;
 }
 
 std::uint64_t WordCounts::CountOf(std::string_view word) const {
   const auto found = std::lower_bound(entries_.begin(), entries_.end(), word,
-                                      [](const Entry& entry, std::string_view wanted) { return entry.word < wanted; });
+                                      [](const Entry& entry, std::string_view wanted) { return Before(entry.word, wanted); });
   return found != entries_.end() && found->word == word ? found->count : 0;
+}
+
+std::uint64_t WordCounts::Cursor::CountOf(std::string_view word) {
+  const std::vector<Entry>& entries = counts_.entries_;
+  std::size_t low = 0;
+  std::size_t high = entries.size();
+  if (next_ < high && Before(entries[next_].word, word)) {
+    low = next_ + 1;
+    for (std::size_t step = 1; low + step - 1 < high; step *= 2) {
+      const std::size_t probe = low + step - 1;
+      if (!Before(entries[probe].word, word)) {
+        high = probe + 1;
+        break;
+      }
+      low = probe + 1;
+    }
+  }
+  const auto found = std::lower_bound(entries.begin() + static_cast<std::ptrdiff_t>(low),
+                                      entries.begin() + static_cast<std::ptrdiff_t>(high), word,
+                                      [](const Entry& entry, std::string_view wanted) { return Before(entry.word, wanted); });
+  next_ = static_cast<std::size_t>(found - entries.begin());
+  return found != entries.end() && found->word == word ? found->count : 0;
 }
 
 LoadedWordCounts LoadWordCounts(const std::string& path) {

@@ -12,9 +12,10 @@ void CommonRanking::Offer(std::string_view line, std::uint64_t count, std::uint6
     entry.score = score;
     entry.count = count;
     entry.arrival = arrival;
-    entry.line.assign(line);
+    lines_[entry.line].assign(line);  // in the dropped line's place
   } else {
-    kept_.push_back(Entry{score, count, arrival, std::string(line)});
+    kept_.push_back(Entry{score, count, arrival, lines_.size()});
+    lines_.emplace_back(line);
   }
   std::push_heap(kept_.begin(), kept_.end(), RanksBefore{});
 }

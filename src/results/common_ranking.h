@@ -30,17 +30,21 @@ class CommonRanking {
   template <typename Visit>
   void TakeHighestFirst(Visit&& visit) {
     std::sort(kept_.begin(), kept_.end(), RanksBefore{});
-    for (const Entry& entry : kept_) visit(std::string_view(entry.line), entry.count);
+    for (const Entry& entry : kept_) visit(std::string_view(lines_[entry.line]), entry.count);
     kept_.clear();
+    lines_.clear();
     offered_ = 0;
   }
 
  private:
+  // A kept line's place in the order. Its text stays in lines_, so that sifting the heap moves 32
+  // bytes, not a string: with the texts in the entries, Gangbaar «*EN» at a maximum of 15000 took
+  // 8 ms more, 50 ms in all against a plain «*EN» of 15 (the goal: at most twice that).
   struct Entry {
     std::uint64_t score;
     std::uint64_t count;
     std::uint64_t arrival;  // offer number: breaks ties, the earlier line ranking first
-    std::string line;
+    std::size_t line;       // in lines_
   };
   // `a` ranks before `b`. As the heap's "less", it keeps the line that ranks last at the front,
   // the one a better newcomer replaces. No two entries tie, so the order is total.
@@ -54,6 +58,7 @@ class CommonRanking {
   std::size_t maximum_;
   std::size_t offered_ = 0;
   std::vector<Entry> kept_;  // a binary heap under RanksBefore
+  std::vector<std::string> lines_;
 };
 
 }  // namespace kwintel

@@ -66,7 +66,9 @@ class ResultSink : public SearchSink {
 class RankingSink : public SearchSink {
  public:
   RankingSink(ResultSink& results, const WordCounts* counts, SearchType type, int maxResults)
-      : results_(results), counts_(counts), type_(type), ranking_(static_cast<std::size_t>(maxResults)) {}
+      : results_(results), type_(type), ranking_(static_cast<std::size_t>(maxResults)) {
+    if (counts != nullptr) cursor_.emplace(*counts);
+  }
 
   void Reading(int length) override { results_.Reading(length); }
   Flow Progressed(const SearchProgress& progress) override { return results_.Progressed(progress); }
@@ -87,20 +89,20 @@ class RankingSink : public SearchSink {
   }
 
  private:
-  std::uint64_t CountOf(std::string_view word) const {
-    if (counts_ == nullptr) return 0;
-    if (type_ != SearchType::MultiWordAnagram) return counts_->CountOf(word);
+  std::uint64_t CountOf(std::string_view word) {
+    if (!cursor_) return 0;
+    if (type_ != SearchType::MultiWordAnagram) return cursor_->CountOf(word);
     std::uint64_t rarest = UINT64_MAX;
     for (std::size_t begin = 0; begin <= word.size();) {
       const std::size_t end = std::min(word.find(' ', begin), word.size());
-      rarest = std::min(rarest, counts_->CountOf(word.substr(begin, end - begin)));
+      rarest = std::min(rarest, cursor_->CountOf(word.substr(begin, end - begin)));
       begin = end + 1;
     }
     return rarest;
   }
 
   ResultSink& results_;
-  const WordCounts* counts_;
+  std::optional<WordCounts::Cursor> cursor_;  // none without counts
   SearchType type_;
   CommonRanking ranking_;
 };
