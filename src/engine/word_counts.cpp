@@ -1,9 +1,6 @@
 #include "engine/word_counts.h"
 
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <bit>
@@ -14,6 +11,7 @@
 
 #include "engine/byte_mask.h"
 #include "engine/counts_check.h"
+#include "engine/regular_file.h"
 
 namespace kwintel {
 namespace {
@@ -34,26 +32,6 @@ std::optional<std::uint64_t> ParseCount(std::string_view digits) {
 
 std::uint64_t SaturatingSum(std::uint64_t a, std::uint64_t b) {
   return a > std::numeric_limits<std::uint64_t>::max() - b ? std::numeric_limits<std::uint64_t>::max() : a + b;
-}
-
-// Reads the whole of an open regular file of `size` bytes (more or fewer if it changes meanwhile).
-// The errno of a failed read, 0 on success.
-int ReadWhole(int fd, std::size_t size, std::vector<char>& contents) {
-  // One byte more than the size, so the read that meets the end needs no room of its own.
-  contents.resize(size + 1);
-  std::size_t filled = 0;
-  for (;;) {
-    if (filled == contents.size()) contents.resize(contents.size() + 4096);
-    const ssize_t got = ::read(fd, contents.data() + filled, contents.size() - filled);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (got == 0) break;
-    filled += static_cast<std::size_t>(got);
-  }
-  contents.resize(filled);
-  return 0;
 }
 
 // The first eight bytes of `word` (fewer, then zeros after them) as a number whose order is their
@@ -268,38 +246,6 @@ std::uint64_t WordCounts::CountOf(std::string_view word) const {
   }
   return RunCountOf(word);
 }
-
-namespace {
-
-// Opens the regular file at `path` and, when it has fewer than `limit` bytes, hands the open file
-// and its size to take(fd, size), which returns 0 or an errno. 0 when take did; ENOENT when there
-// is no file there (or a path through a file, ENOTDIR); otherwise the errno of the failure:
-// EISDIR for a folder, EINVAL for a FIFO or a device, EFBIG for `limit` bytes or more.
-template <typename Take>
-int WithRegularFile(const std::string& path, std::uint64_t limit, Take take) {
-  int fd;
-  do {
-    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) return errno == ENOTDIR ? ENOENT : errno;
-  struct stat status {};
-  int error = 0;
-  if (::fstat(fd, &status) != 0) {
-    error = errno;
-  } else if (S_ISDIR(status.st_mode)) {
-    error = EISDIR;
-  } else if (!S_ISREG(status.st_mode)) {
-    error = EINVAL;
-  } else if (static_cast<std::uint64_t>(status.st_size) >= limit) {
-    error = EFBIG;
-  } else {
-    error = take(fd, static_cast<std::size_t>(status.st_size));
-  }
-  ::close(fd);
-  return error;
-}
-
-}  // namespace
 
 LoadedWordCounts LoadWordCounts(const std::string& path, CountsReading reading) {
   LoadedWordCounts loaded;
