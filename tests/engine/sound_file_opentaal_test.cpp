@@ -11,11 +11,10 @@
 #include "engine/rhyme.h"
 #include "engine/sound_file.h"
 #include "engine/sound_pattern.h"
+#include "engine/sound_search.h"
 
 namespace kwintel {
 namespace {
-
-enum class Rule { kRhyme, kAssonance, kAlike };
 
 class OpenTaalSoundsTest : public testing::Test {
  protected:
@@ -34,7 +33,7 @@ class OpenTaalSoundsTest : public testing::Test {
 
   // The words a search of `rule` with pattern `typed` finds, shortest word file first, each in
   // its file's order, as a search over the word files walks them.
-  static std::vector<std::string> Search(Rule rule, const std::string& typed) {
+  static std::vector<std::string> Search(SoundRule rule, const std::string& typed) {
     const SoundFile& sounds = loaded_->sounds;
     const auto pattern = ParseSoundPattern(typed);
     EXPECT_TRUE(pattern) << typed;
@@ -45,13 +44,7 @@ class OpenTaalSoundsTest : public testing::Test {
     std::vector<std::string> found;
     for (int length = kMinWordLength; length <= kMaxWordLength; ++length) {
       for (const SoundWord word : sounds.WordsOfLength(length)) {
-        if (word.word == pattern->word || (pattern->syllables != 0 && word.keys.syllables != pattern->syllables)) {
-          continue;
-        }
-        const bool accepted = rule == Rule::kRhyme       ? IsFullRhyme(patternWord->keys, word.keys)
-                              : rule == Rule::kAssonance ? IsAssonance(patternWord->keys, word.keys)
-                                                         : SoundsAlike(patternWord->keys, word.keys);
-        if (accepted) found.emplace_back(word.word);
+        if (SoundSearchAccepts(rule, *patternWord, pattern->syllables, word)) found.emplace_back(word.word);
       }
     }
     return found;
@@ -83,28 +76,28 @@ TEST_F(OpenTaalSoundsTest, FullRhymes) {
       {"MENEER", {"KEER", "WEER"}, {}},
   };
   for (const auto& row : rows) {
-    const std::vector<std::string> found = Search(Rule::kRhyme, row.pattern);
+    const std::vector<std::string> found = Search(SoundRule::kRhyme, row.pattern);
     for (const std::string& word : row.rhymes) EXPECT_TRUE(Holds(found, word)) << row.pattern << ": " << word;
     for (const std::string& word : row.not_) EXPECT_FALSE(Holds(found, word)) << row.pattern << ": " << word;
   }
-  EXPECT_EQ(Search(Rule::kRhyme, "WERELD"), std::vector<std::string>{});
+  EXPECT_EQ(Search(SoundRule::kRhyme, "WERELD"), std::vector<std::string>{});
 }
 
 TEST_F(OpenTaalSoundsTest, TheSyllableCountKeepsOnlyWordsOfThatMany) {
-  const std::vector<std::string> found = Search(Rule::kRhyme, "VERJAARDAG 1");
+  const std::vector<std::string> found = Search(SoundRule::kRhyme, "VERJAARDAG 1");
   ASSERT_FALSE(found.empty());
   for (const std::string& word : found) EXPECT_EQ(loaded_->sounds.Find(word)->keys.syllables, 1) << word;
 }
 
 TEST_F(OpenTaalSoundsTest, AssonancesAndHomophones) {
-  const std::vector<std::string> assonances = Search(Rule::kAssonance, "DRANK");
+  const std::vector<std::string> assonances = Search(SoundRule::kAssonance, "DRANK");
   for (const char* word : {"RAMP", "PLANT", "BANK"}) EXPECT_TRUE(Holds(assonances, word)) << word;
   const struct {
     std::string pattern;
     std::string alike;
   } rows[] = {{"HARD", "HART"}, {"WIJD", "WIJT"}, {"LIJDEN", "LEIDEN"}, {"HOUT", "HOUDT"}};
   for (const auto& row : rows) {
-    const std::vector<std::string> found = Search(Rule::kAlike, row.pattern);
+    const std::vector<std::string> found = Search(SoundRule::kHomophone, row.pattern);
     EXPECT_TRUE(Holds(found, row.alike)) << row.pattern;
     EXPECT_FALSE(Holds(found, row.pattern)) << row.pattern;
   }
