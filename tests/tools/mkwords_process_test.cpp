@@ -136,14 +136,14 @@ TEST_F(MkwordsProcessTest, BadUseOfCountsIsAUsageError) {
   EXPECT_FALSE(fs::exists(folder_ / "wl02.DOC"));
 }
 
+#ifdef KWINTEL_HAVE_ESPEAK
+
 std::vector<std::string> LinesOf(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
-
-#ifdef KWINTEL_HAVE_ESPEAK
 
 TEST_F(MkwordsProcessTest, SoundsFileHasEveryWordOfTheSetInByteOrder) {
   std::ofstream(folder_ / "lijst.txt", std::ios::binary) << "kat\nKat\ngedicht\nsinterklaas\ncaf\xC3\xA9\nzee\n"
