@@ -5,14 +5,18 @@ if(KWINTEL_WERROR)
   list(APPEND KWINTEL_STRICT_WARNINGS -Werror)
 endif()
 
-# kwintel_layer(FOLDER [USES NAME...] [LIBS TARGET...]): the library kwintel_NAME (NAME: the
-# folder's last part) of every FOLDER/*.cpp but a program's main.cpp. FOLDER is relative to the
-# project; its headers are included as "NAME/file.h" from src/.
+# kwintel_layer(FOLDER [USES NAME...] [LIBS TARGET...] [EXCLUDE FILE...]): the library kwintel_NAME
+# (NAME: the folder's last part) of every FOLDER/*.cpp but a program's main.cpp and the files named
+# after EXCLUDE, which a library of their own builds. FOLDER is relative to the project; its
+# headers are included as "NAME/file.h" from src/.
 function(kwintel_layer folder)
-  cmake_parse_arguments(LAYER "" "" "USES;LIBS" ${ARGN})
+  cmake_parse_arguments(LAYER "" "" "USES;LIBS;EXCLUDE" ${ARGN})
   get_filename_component(name ${folder} NAME)
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  foreach(excluded ${LAYER_EXCLUDE})
+    list(REMOVE_ITEM sources ${PROJECT_SOURCE_DIR}/${folder}/${excluded})
+  endforeach()
   add_library(kwintel_${name} STATIC ${sources})
   target_include_directories(kwintel_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${CMAKE_BINARY_DIR}/generated)
   target_compile_options(kwintel_${name} PRIVATE ${KWINTEL_STRICT_WARNINGS})

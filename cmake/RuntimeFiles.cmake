@@ -20,6 +20,13 @@ set(KWINTEL_WORD_COUNTS_LICENCE /usr/share/doc/frogdata/copyright CACHE FILEPATH
     "Licence note of the counted word forms")
 set(KWINTEL_WORD_COUNTS_FILE ${KWINTEL_BIN_DIR}/opentaal.FRQ)
 
+# Their sounds, opentaal.KLK, made in the same run by libespeak-ng's Dutch voice, with the words
+# it gets wrong taken from resources/sounds-nl.txt. Without libespeak-ng the set has no sounds.
+set(KWINTEL_SOUND_FIXES ${PROJECT_SOURCE_DIR}/resources/sounds-nl.txt)
+set(KWINTEL_SOUNDS_LICENCE /usr/share/doc/espeak-ng-data/copyright CACHE FILEPATH
+    "Licence note of the espeak-ng data the sounds are made with")
+set(KWINTEL_SOUNDS_FILE ${KWINTEL_BIN_DIR}/opentaal.KLK)
+
 if(KWINTEL_WORD_FILES AND EXISTS ${KWINTEL_WORD_LIST})
   set(counts_option "")
   set(counts_input "")
@@ -32,19 +39,33 @@ if(KWINTEL_WORD_FILES AND EXISTS ${KWINTEL_WORD_LIST})
     message(WARNING "${KWINTEL_WORD_COUNTS_LIST} not found (Debian package frogdata): "
                     "the word files get no counts (opentaal.FRQ)")
   endif()
+  set(sounds_option "")
+  set(sounds_input "")
+  set(sounds_output "")
+  if(KWINTEL_HAVE_ESPEAK)
+    set(sounds_option --sounds --sound-fixes ${KWINTEL_SOUND_FIXES})
+    set(sounds_input ${KWINTEL_SOUND_FIXES})
+    set(sounds_output ${KWINTEL_SOUNDS_FILE})
+  endif()  # else CMakeLists.txt has warned
   add_custom_command(
-    OUTPUT ${KWINTEL_WORD_FILES} ${counts_output}
-    COMMAND kwintel-mkwords ${counts_option} ${KWINTEL_WORD_LIST} ${KWINTEL_BIN_DIR}/opentaal
-    DEPENDS kwintel-mkwords ${KWINTEL_WORD_LIST} ${counts_input}
-    COMMENT "Making the OpenTaal word files and their counts"
+    OUTPUT ${KWINTEL_WORD_FILES} ${counts_output} ${sounds_output}
+    COMMAND kwintel-mkwords ${counts_option} ${sounds_option} ${KWINTEL_WORD_LIST} ${KWINTEL_BIN_DIR}/opentaal
+    DEPENDS kwintel-mkwords ${KWINTEL_WORD_LIST} ${counts_input} ${sounds_input}
+    COMMENT "Making the OpenTaal word files, their counts and their sounds"
     VERBATIM)
-  add_custom_target(kwintel_word_files ALL DEPENDS ${KWINTEL_WORD_FILES} ${counts_output})
-  install(FILES ${KWINTEL_WORD_FILES} ${counts_output} DESTINATION ${KWINTEL_INSTALL_LIBDIR})
+  add_custom_target(kwintel_word_files ALL DEPENDS ${KWINTEL_WORD_FILES} ${counts_output} ${sounds_output})
+  install(FILES ${KWINTEL_WORD_FILES} ${counts_output} ${sounds_output} DESTINATION ${KWINTEL_INSTALL_LIBDIR})
   if(counts_output AND EXISTS ${KWINTEL_WORD_COUNTS_LICENCE})
     configure_file(${KWINTEL_WORD_COUNTS_LICENCE} ${KWINTEL_BIN_DIR}/frogdata-licentie.txt COPYONLY)
     install(FILES ${KWINTEL_BIN_DIR}/frogdata-licentie.txt DESTINATION ${KWINTEL_INSTALL_LIBDIR})
   elseif(counts_output)
     message(WARNING "${KWINTEL_WORD_COUNTS_LICENCE} not found: opentaal.FRQ is made without its licence note")
+  endif()
+  if(sounds_output AND EXISTS ${KWINTEL_SOUNDS_LICENCE})
+    configure_file(${KWINTEL_SOUNDS_LICENCE} ${KWINTEL_BIN_DIR}/espeak-ng-licentie.txt COPYONLY)
+    install(FILES ${KWINTEL_BIN_DIR}/espeak-ng-licentie.txt DESTINATION ${KWINTEL_INSTALL_LIBDIR})
+  elseif(sounds_output)
+    message(WARNING "${KWINTEL_SOUNDS_LICENCE} not found: opentaal.KLK is made without its licence note")
   endif()
 else()
   message(WARNING "${KWINTEL_WORD_LIST} not found (Debian package wdutch): no word files are made")

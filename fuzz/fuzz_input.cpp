@@ -13,8 +13,8 @@ ControlLines ReadControlLines(InputLines& input) {
   ControlLines control;
   const std::string_view first = input.Next();
   if (!first.empty()) {
-    // '0' is 48, and 48 + 4 is a multiple of thirteen.
-    control.type = static_cast<SearchType>((static_cast<unsigned char>(first[0]) + 4) % 13);
+    // '0' is 48, and 48 + 9 is a multiple of nineteen.
+    control.type = static_cast<SearchType>((static_cast<unsigned char>(first[0]) + 9) % 19);
   }
   if (first.size() > 1) {
     const unsigned options = static_cast<unsigned char>(first[1] - '@');

@@ -31,7 +31,7 @@ class InputLines {
 // The first three lines of the word-file and result-list inputs:
 //   line 1: a type byte, an options byte, then the pattern as typed;
 //   line 2: the "Met:" filter; line 3: the "Zonder:" filter.
-// Type byte: ('0' + t) selects search type t; every byte maps to one of the thirteen types.
+// Type byte: ('0' + t) selects search type t; every byte maps to one of the nineteen types.
 // Options byte, counted from '@' (so '@' is all defaults): bit 0 "Met lengte" on, bit 1
 // "IJ één letter" off, bit 2 small letters, bits 3-4 the max-results radio (100, 500, 1000,
 // 15000), bits 5-6 a command that each message pump runs nested (see the target).

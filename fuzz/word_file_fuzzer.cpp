@@ -75,8 +75,10 @@ class WordFileFolder {
 
 WordFileFolder* wordFiles = nullptr;
 
+// The types whose lines carry more than the word: leftover letters or a score.
 bool Decorated(SearchType type) {
-  return type == SearchType::Anagram || type == SearchType::Subset || type == SearchType::AnagramMinusOne;
+  return type == SearchType::Anagram || type == SearchType::Subset || type == SearchType::AnagramMinusOne ||
+         IsScored(type);
 }
 
 bool HasNul(std::string_view text) { return text.find('\0') != std::string_view::npos; }
@@ -138,6 +140,11 @@ void CheckSearch(const FuzzDialog& fd, const ControlLines& control, std::string_
   FUZZ_REQUIRE(fd.view.progress >= 0 && fd.view.progress <= 100);
   if (control.pattern.size() > kMaxPatternLength) {
     FUZZ_REQUIRE(lines.empty());
+    return;
+  }
+  // The folder has no sound file: the sound types say so and search nothing.
+  if (IsSoundType(control.type) && !fd.ShowedMessage("Patroon fout")) {
+    FUZZ_REQUIRE(fd.ShowedMessage("Fout") && lines.empty());
     return;
   }
   if (fd.ShowedMessage("Patroon fout")) {

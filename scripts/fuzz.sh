@@ -25,7 +25,7 @@ cd "$(dirname "$0")/.."
 mode=${1:-replay}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(pattern_match word_file result_list)
+[ ${#targets[@]} -gt 0 ] || targets=(pattern_match word_file result_list sound_file)
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 out=fuzz/out
 common=(-rss_limit_mb=2048 -max_len=4096 -print_final_stats=1)
@@ -46,7 +46,7 @@ binary() { echo "$build/fuzz/fuzz_$1"; }
 # type and options bytes.
 pattern_of() {
   local target=$1 unit=$2
-  if [ "$target" = pattern_match ]; then head -n 1 "$unit"; else head -n 1 "$unit" | tail -c +3; fi
+  if [ "$target" = pattern_match ] || [ "$target" = sound_file ]; then head -n 1 "$unit"; else head -n 1 "$unit" | tail -c +3; fi
 }
 
 # Two or more of the letter variables & $ ^ and at least two '*'.

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  wdutch frogdata
+  wdutch frogdata libespeak-ng-dev espeak-ng-data
   dpkg-dev debhelper fakeroot devscripts lintian appstream desktop-file-utils man-db
   xvfb xauth imagemagick fonts-dejavu-core
 )

@@ -35,14 +35,23 @@ Form FormOf(const CliOptions& options) {
   return form;
 }
 
+// Whether the search or a narrowing compares sounds.
+bool ComparesSounds(const CliOptions& options) {
+  return IsSoundType(options.type) ||
+         std::any_of(options.actions.begin(), options.actions.end(), [](const CliAction& action) {
+           return action.kind == CliAction::Kind::Narrow && IsSoundType(action.type);
+         });
+}
+
 // Without an action or a result file, nothing reads the lines after the search: they go out as
 // they are found, and the list keeps none.
 bool Streams(const CliOptions& options) { return options.actions.empty() && !options.outputFile; }
 
 class Run {
  public:
-  Run(const CliOptions& options, std::FILE* out, std::FILE* err)
+  Run(const CliOptions& options, std::FILE* out, std::FILE* err, PhonemeSource* phonemes)
       : options_(options), out_(out), err_(err), testPump_(TestInterruptPump()), form_(FormOf(options)) {
+    session_.phonemes = phonemes;
     view_.onPump = [this] {
       if (testPump_ > 0 && view_.pumpCount == testPump_) std::raise(SIGINT);
       if (catcher_ != nullptr && catcher_->TakeInterrupt()) Press(ids::kOnderbreek);
@@ -77,6 +86,12 @@ class Run {
         return kExitUsage;
       }
       Press(ids::kGangbaar);
+    }
+    if (ComparesSounds(options_) && (!session_.wordFiles || session_.wordFiles->Sounds() == nullptr)) {
+      std::fprintf(err_, "kwintel-cli: de woordbestanden hebben geen klanken (%s ontbreekt)\n",
+                   WordFileSet::SoundsPathOf(ChosenPrefix(session_)).c_str());
+      std::fwrite(UsageSummary().data(), 1, UsageSummary().size(), err_);
+      return kExitUsage;
     }
     if (!PressCatchingInterrupt(ids::kGaZoeken)) return kExitMessage;
 
@@ -157,8 +172,9 @@ class Run {
 
 }  // namespace
 
-int RunCliSession(const CliOptions& options, const std::string& executableFolder, std::FILE* out, std::FILE* err) {
-  Run run(options, out, err);
+int RunCliSession(const CliOptions& options, const std::string& executableFolder, std::FILE* out, std::FILE* err,
+                  PhonemeSource* phonemes) {
+  Run run(options, out, err, phonemes);
   return run.Go(executableFolder);
 }
 

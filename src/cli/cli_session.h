@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/cli_options.h"
+#include "engine/phoneme_source.h"
 
 namespace kwintel::cli {
 
@@ -17,7 +18,9 @@ inline constexpr int kExitUsage = 2;    // the command line was wrong
 // "&Ga zoeken" and then the actions, writes the result file, and prints every line of the list
 // to `out` in UTF-8. A step that shows a message stops everything: its "CAPTION: TEXT" goes to
 // `err`, nothing to `out` or the result file. SIGINT during a search or narrowing acts as
-// "&Onderbreek". Returns the exit status.
-int RunCliSession(const CliOptions& options, const std::string& executableFolder, std::FILE* out, std::FILE* err);
+// "&Onderbreek". `phonemes` (may be null) gives the sounds of pattern words and lines that the
+// set's sound file does not list. Returns the exit status.
+int RunCliSession(const CliOptions& options, const std::string& executableFolder, std::FILE* out, std::FILE* err,
+                  PhonemeSource* phonemes = nullptr);
 
 }  // namespace kwintel::cli

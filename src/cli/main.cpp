@@ -11,6 +11,10 @@
 #include "kwintel_version.h"
 #include "shell/word_file_sources.h"
 
+#ifdef KWINTEL_HAVE_ESPEAK
+#include "engine/phonemizer.h"
+#endif
+
 int main(int argc, char** argv) {
   using namespace kwintel::cli;
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -31,5 +35,11 @@ int main(int argc, char** argv) {
     case CliOptions::Mode::Search:
       break;
   }
+#ifdef KWINTEL_HAVE_ESPEAK
+  // Started only when a sound is asked for that the sound file does not hold.
+  kwintel::Phonemizer phonemizer;
+  return RunCliSession(options, kwintel::ExecutableFolder(), stdout, stderr, &phonemizer);
+#else
   return RunCliSession(options, kwintel::ExecutableFolder(), stdout, stderr);
+#endif
 }

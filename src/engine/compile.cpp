@@ -247,6 +247,15 @@ std::optional<Pattern::Form> Prepare(std::string& text, SearchType type, int& mi
       if (!TakeLengths(prepared, minLength, maxLength)) return std::nullopt;
       return FormOf(std::move(prepared));
     }
+    case SearchType::Rhyme:
+    case SearchType::HalfRhyme:
+    case SearchType::SoundsLike: {
+      auto prepared = ParseSoundPattern(text);
+      if (!prepared) return std::nullopt;
+      minLength = kMinWordLength;
+      maxLength = kMaxWordLength;
+      return FormOf(std::move(prepared));
+    }
     case SearchType::Wordfeud:
     case SearchType::Scrabble: {
       auto prepared = PrepareTilePattern(type == SearchType::Wordfeud ? TileGame::Wordfeud : TileGame::Scrabble, text);

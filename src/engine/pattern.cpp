@@ -70,6 +70,7 @@ struct WordMatch {
     return verdict;
   }
   Verdict operator()(const LingoPattern& form) const { return Matched(form.Match({word, length})); }
+  Verdict operator()(const SoundPattern&) const { return {}; }
 };
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "engine/multi_word_anagram.h"
 #include "engine/search_type.h"
 #include "engine/sequence_automaton.h"
+#include "engine/sound_pattern.h"
 #include "engine/stack_pattern.h"
 #include "engine/tile_game.h"
 #include "engine/verdict.h"
@@ -66,7 +67,7 @@ class Pattern {
  public:
   using Form = std::variant<SequenceForm, AnagramForm, SetForm, SubsetForm, FrequencyForm, StackForm, LetterValueForm,
                             AnagramMinusOneForm, TelephoneForm, MultiWordPattern, HiddenWordPattern, MisprintPattern,
-                            TilePattern, LingoPattern>;
+                            TilePattern, LingoPattern, SoundPattern>;
 
   Pattern(SearchType type, int minLength, int maxLength, Form form)
       : type_(type), minLength_(minLength), maxLength_(maxLength), form_(std::move(form)) {}
@@ -83,7 +84,8 @@ class Pattern {
 
   // The verdict on a word of a word file: NUL-terminated, its NUL `length` bytes on. "Meerwoord"
   // combines words rather than matching them one by one: a word here is tested as a line of its
-  // results.
+  // results. The sound types compare sounds, which a pattern bound to a sound file does
+  // (engine/sound_matcher.h): here they match nothing.
   Verdict Match(const char* word, std::size_t length) const;
 
   // What "&Doorzoeken" asks of a line's text (length prefix stripped, upper-cased), taken up to its

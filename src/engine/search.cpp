@@ -51,7 +51,39 @@ class FileWalk {
 
 }  // namespace
 
-void Search(const Pattern& pattern, const WordFileSet& set, const Lengths& lengths, SearchSink& sink) {
+namespace {
+
+// The words of the sound file, as Search reads word files: length by length, the same reports of
+// progress and the same stops.
+void SearchSounds(const SoundMatcher& sounds, const std::vector<int>& lengths, SearchSink& sink) {
+  const SoundFile& file = sounds.File();
+  SearchProgress progress;
+  for (const int length : lengths) progress.bytesTotal += static_cast<std::int64_t>(file.WordsOfLength(length).size());
+  Verdict accepted;
+  accepted.matched = true;
+  bool stopped = false;
+  for (const int length : lengths) {
+    if (stopped) return;
+    sink.Reading(length);
+    int counter = 0;
+    for (const SoundWord word : file.WordsOfLength(length)) {
+      if (stopped) break;
+      if (counter == kLinesBetweenReports) {
+        counter = 0;
+        stopped = sink.Progressed(progress) == Flow::Stop;
+      } else {
+        ++counter;
+      }
+      ++progress.bytesDone;
+      if (sounds.Accepts(word) && sink.Found(word.word, accepted) == Flow::Stop) stopped = true;
+    }
+  }
+}
+
+}  // namespace
+
+void Search(const Pattern& pattern, const WordFileSet& set, const Lengths& lengths, SearchSink& sink,
+            const SoundMatcher* sounds) {
   const auto* multiWord = std::get_if<MultiWordPattern>(&pattern.Forms());
   std::vector<int> read;
   std::int64_t bytesTotal = 0;
@@ -61,6 +93,10 @@ void Search(const Pattern& pattern, const WordFileSet& set, const Lengths& lengt
     // A file that cannot be read adds its size all the same; a search that runs to its end says so.
     const std::int64_t size = WordFile::RegularFileSize(set.PathOf(length));
     if (size > 0) bytesTotal += size;
+  }
+  if (std::holds_alternative<SoundPattern>(pattern.Forms())) {
+    if (sounds != nullptr) SearchSounds(*sounds, read, sink);
+    return;
   }
   FileWalk walk(sink, bytesTotal);
 

@@ -9,13 +9,15 @@
 #include "engine/flow.h"
 #include "engine/pattern.h"
 #include "engine/search_type.h"
+#include "engine/sound_matcher.h"
 #include "engine/verdict.h"
 #include "engine/word_file_set.h"
 
 namespace kwintel {
 
-// How far a search has read: the bytes of the word files it has read, of all it reads. A total
-// of 0 says nothing is known (the combining of "Meerwoord", after its files are read).
+// How far a search has read: the bytes of the word files it has read, of all it reads (the words
+// of the sound file, for the sound types). A total of 0 says nothing is known (the combining of
+// "Meerwoord", after its files are read).
 struct SearchProgress {
   std::int64_t bytesDone = 0;
   std::int64_t bytesTotal = 0;
@@ -38,8 +40,11 @@ class SearchSink {
 // Reads the files of `set` of the lengths from the pattern's MinLength() to its MaxLength() that
 // are checked in `lengths`, shortest first (a file that does not open is passed over), and reports
 // every accepted word to `sink`. "Meerwoord" reads the files a word of its pattern can come from
-// into its index first, then reports its combinations. Allocates nothing per line but a verdict's
-// remainder.
-void Search(const Pattern& pattern, const WordFileSet& set, const Lengths& lengths, SearchSink& sink);
+// into its index first, then reports its combinations. The sound types walk the words of the
+// set's sound file instead, length by length in the same order, with `sounds`, the pattern bound
+// to that file (without it they find nothing); their progress counts words, not bytes. Allocates
+// nothing per line but a verdict's remainder.
+void Search(const Pattern& pattern, const WordFileSet& set, const Lengths& lengths, SearchSink& sink,
+            const SoundMatcher* sounds = nullptr);
 
 }  // namespace kwintel

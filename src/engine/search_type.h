@@ -24,6 +24,9 @@ enum class SearchType : int {
   MultiWordAnagram = 10,
   HiddenWord = 11,
   Misprint = 12,
+  Rhyme = 13,
+  HalfRhyme = 14,
+  SoundsLike = 15,
   Wordfeud = 16,
   Scrabble = 17,
   Lingo = 18,
@@ -49,7 +52,7 @@ struct SearchTypeEntry {
 };
 
 // In the order of the radios in their group.
-inline constexpr std::array<SearchTypeEntry, 16> kSearchTypes = {{
+inline constexpr std::array<SearchTypeEntry, 19> kSearchTypes = {{
     {SearchType::Sequence, "Volgorde", false},
     {SearchType::Frequency, "Frequentie", false},
     {SearchType::Anagram, "Anagram", true},
@@ -63,10 +66,18 @@ inline constexpr std::array<SearchTypeEntry, 16> kSearchTypes = {{
     {SearchType::MultiWordAnagram, "Meerwoord", false},
     {SearchType::HiddenWord, "Verborgen", false},
     {SearchType::Misprint, "Drukfout", false},
+    {SearchType::Rhyme, "Rijm", false},
+    {SearchType::HalfRhyme, "Halfrijm", false},
+    {SearchType::SoundsLike, "Klinkt als", false},
     {SearchType::Wordfeud, "Wordfeud", false},
     {SearchType::Scrabble, "Scrabble", false},
     {SearchType::Lingo, "Lingo", false},
 }};
+
+// Whether a type compares words by their sound, from the set's sound file.
+constexpr bool IsSoundType(SearchType type) {
+  return type == SearchType::Rhyme || type == SearchType::HalfRhyme || type == SearchType::SoundsLike;
+}
 
 // Whether a type's lines carry a score and come best score first: the word games with tiles.
 constexpr bool IsScored(SearchType type) { return type == SearchType::Wordfeud || type == SearchType::Scrabble; }

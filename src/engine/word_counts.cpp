@@ -1,14 +1,12 @@
 #include "engine/word_counts.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <limits>
 #include <optional>
+
+#include "engine/regular_file.h"
 
 namespace kwintel {
 namespace {
@@ -32,26 +30,6 @@ std::optional<std::uint64_t> ParseCount(std::string_view digits) {
     value = value * 10 + digit;
   }
   return value;
-}
-
-// Reads the whole of an open regular file of `size` bytes (more or fewer if it changes meanwhile).
-// The errno of a failed read, 0 on success.
-int ReadWhole(int fd, std::size_t size, std::vector<char>& contents) {
-  // One byte more than the size, so the read that meets the end needs no room of its own.
-  contents.resize(size + 1);
-  std::size_t filled = 0;
-  for (;;) {
-    if (filled == contents.size()) contents.resize(contents.size() + 4096);
-    const ssize_t got = ::read(fd, contents.data() + filled, contents.size() - filled);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (got == 0) break;
-    filled += static_cast<std::size_t>(got);
-  }
-  contents.resize(filled);
-  return 0;
 }
 
 }  // namespace
@@ -112,8 +90,9 @@ WordCounts WordCounts::FromContents(std::vector<char> contents) {
 }
 
 std::uint64_t WordCounts::CountOf(std::string_view word) const {
-  const auto found = std::lower_bound(entries_.begin(), entries_.end(), word,
-                                      [](const Entry& entry, std::string_view wanted) { return Before(entry.word, wanted); });
+  const auto found =
+      std::lower_bound(entries_.begin(), entries_.end(), word,
+                       [](const Entry& entry, std::string_view wanted) { return Before(entry.word, wanted); });
   return found != entries_.end() && found->word == word ? found->count : 0;
 }
 
@@ -132,39 +111,21 @@ std::uint64_t WordCounts::Cursor::CountOf(std::string_view word) {
       low = probe + 1;
     }
   }
-  const auto found = std::lower_bound(entries.begin() + static_cast<std::ptrdiff_t>(low),
-                                      entries.begin() + static_cast<std::ptrdiff_t>(high), word,
-                                      [](const Entry& entry, std::string_view wanted) { return Before(entry.word, wanted); });
+  const auto found = std::lower_bound(
+      entries.begin() + static_cast<std::ptrdiff_t>(low), entries.begin() + static_cast<std::ptrdiff_t>(high), word,
+      [](const Entry& entry, std::string_view wanted) { return Before(entry.word, wanted); });
   next_ = static_cast<std::size_t>(found - entries.begin());
   return found != entries.end() && found->word == word ? found->count : 0;
 }
 
 LoadedWordCounts LoadWordCounts(const std::string& path) {
   LoadedWordCounts loaded;
-  int fd;
-  do {
-    // O_NONBLOCK so that a FIFO in the file's place cannot hang the open.
-    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return loaded;
-    loaded.state = CountsFileState::kUnreadable;
-    loaded.failure = std::strerror(errno);
-    return loaded;
-  }
-  struct stat status {};
-  int error = 0;
   std::vector<char> contents;
-  if (::fstat(fd, &status) != 0) {
-    error = errno;
-  } else if (S_ISDIR(status.st_mode)) {
-    error = EISDIR;
-  } else if (!S_ISREG(status.st_mode)) {
-    error = EINVAL;  // a FIFO or a device
-  } else {
-    error = ReadWhole(fd, static_cast<std::size_t>(status.st_size), contents);
-  }
-  ::close(fd);
+  // A real counts file is a few megabytes; one of 4 GiB or more is none.
+  constexpr std::uint64_t kLimit = std::uint64_t{1} << 32;
+  const int error =
+      WithRegularFile(path, kLimit, [&](int fd, std::size_t size) { return ReadWhole(fd, size, contents); });
+  if (error == ENOENT) return loaded;
   if (error != 0) {
     loaded.state = CountsFileState::kUnreadable;
     loaded.failure = std::strerror(error);

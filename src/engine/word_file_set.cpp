@@ -102,6 +102,15 @@ const WordCounts* WordFileSet::Counts() {
   return counts_ ? &*counts_ : nullptr;
 }
 
+const SoundFile* WordFileSet::Sounds() {
+  if (!soundsRead_) {
+    soundsRead_ = true;
+    LoadedSoundFile loaded = LoadSoundFile(SoundsPath());
+    if (loaded.state == SoundFileState::kRead) sounds_.emplace(std::move(loaded.sounds));
+  }
+  return sounds_ ? &*sounds_ : nullptr;
+}
+
 std::optional<DiscoveredSet> DiscoverWordFileSet(const std::string& folder) {
   std::vector<std::string> entries = FolderEntries(folder);
   std::sort(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {

@@ -1,8 +1,8 @@
 #pragma once
 // A word-file set: the files PREFIX02.DOC ... PREFIX19.DOC (the last holding every word of 19
 // letters or more) under a prefix, the folder and base name of the set in the file system's bytes,
-// and the side files beside them (PREFIX.FRQ, the word counts). The one place that spells their
-// names.
+// and the side files beside them (PREFIX.FRQ, the word counts; PREFIX.KLK, their sounds). The one
+// place that spells their names.
 
 #include <array>
 #include <memory>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/search_type.h"
+#include "engine/sound_file.h"
 #include "engine/word_counts.h"
 
 namespace kwintel {
@@ -34,11 +35,17 @@ class WordFileSet {
   // "PREFIX.FRQ".
   std::string CountsPath() const { return CountsPathOf(prefix_); }
   static std::string CountsPathOf(const std::string& prefix) { return prefix + ".FRQ"; }
+  // "PREFIX.KLK", the sounds of the words.
+  std::string SoundsPath() const { return SoundsPathOf(prefix_); }
+  static std::string SoundsPathOf(const std::string& prefix) { return prefix + ".KLK"; }
+
   // Whether the counts file is there (a look at it, not a reading).
   bool HasCountsFile() const;
   // The counts, read on the first call and kept with the set; null when the file is missing or
   // cannot be read.
   const WordCounts* Counts();
+  // The sounds, alike.
+  const SoundFile* Sounds();
 
  private:
   WordFileSet(std::string prefix, const std::vector<std::string>& folderEntries);
@@ -49,6 +56,8 @@ class WordFileSet {
   std::array<std::string, kMaxWordLength - kMinWordLength + 1> paths_;
   bool countsRead_ = false;
   std::optional<WordCounts> counts_;
+  bool soundsRead_ = false;
+  std::optional<SoundFile> sounds_;
 };
 
 // A set found in a folder: at least 7 files "<base>NN.doc" of lengths NN = 02 .. 19, letter case of

@@ -20,6 +20,12 @@ inline constexpr int kAnagramMinusOne = 1033;
 inline constexpr int kMeerwoord = 1034;
 inline constexpr int kVerborgen = 1035;
 inline constexpr int kDrukfout = 1036;
+inline constexpr int kRijm = 1037;
+inline constexpr int kHalfrijm = 1038;
+inline constexpr int kKlinktAls = 1039;
+inline constexpr int kWordfeud = 1040;
+inline constexpr int kScrabble = 1041;
+inline constexpr int kLingo = 1042;
 inline constexpr int kFrequentie = 1108;
 inline constexpr int kStapel = 1119;
 inline constexpr int kProduct = 1120;
@@ -53,6 +59,12 @@ inline constexpr std::array<SearchTypeRadio, kSearchTypes.size()> kSearchTypeRad
     {ids::kMeerwoord, SearchType::MultiWordAnagram},
     {ids::kVerborgen, SearchType::HiddenWord},
     {ids::kDrukfout, SearchType::Misprint},
+    {ids::kRijm, SearchType::Rhyme},
+    {ids::kHalfrijm, SearchType::HalfRhyme},
+    {ids::kKlinktAls, SearchType::SoundsLike},
+    {ids::kWordfeud, SearchType::Wordfeud},
+    {ids::kScrabble, SearchType::Scrabble},
+    {ids::kLingo, SearchType::Lingo},
 }};
 
 struct MaxResultsRadio {
@@ -79,7 +91,7 @@ inline constexpr int kNoControlId = -1;
 
 // The dialog's size in dialog units.
 inline constexpr int kDialogWidthUnits = 477;
-inline constexpr int kDialogHeightUnits = 323;
+inline constexpr int kDialogHeightUnits = 374;
 
 enum class ControlKind {
   PatternBox,    // editable combo box with the pattern history
@@ -114,7 +126,7 @@ inline constexpr int kLengthRowY[6] = {17, 32, 47, 62, 77, 92};
 inline constexpr int kLengthToggleHeight = 10;
 inline constexpr ControlTemplate kLengthTogglesMarker = {kNoControlId, "", ControlKind::LengthToggle, 0, 0, 0, 0};
 
-inline constexpr std::array<ControlTemplate, 56> kMainDialogTemplate = {{
+inline constexpr std::array<ControlTemplate, 62> kMainDialogTemplate = {{
     {ids::kPatternBox, "", ControlKind::PatternBox, 115, 20, 268, 115},
     {ids::kMax100, "100", ControlKind::Radio, 115, 37, 24, 15},
     {ids::kMax500, "500", ControlKind::Radio, 139, 37, 24, 15},
@@ -150,13 +162,19 @@ inline constexpr std::array<ControlTemplate, 56> kMainDialogTemplate = {{
     {ids::kMeerwoord, RadioCaption(ids::kMeerwoord), ControlKind::Radio, 14, 271, 38, 13},
     {ids::kVerborgen, RadioCaption(ids::kVerborgen), ControlKind::Radio, 56, 271, 38, 13},
     {ids::kDrukfout, RadioCaption(ids::kDrukfout), ControlKind::Radio, 14, 288, 38, 13},
+    {ids::kRijm, RadioCaption(ids::kRijm), ControlKind::Radio, 56, 288, 38, 13},
+    {ids::kHalfrijm, RadioCaption(ids::kHalfrijm), ControlKind::Radio, 14, 305, 38, 13},
+    {ids::kKlinktAls, RadioCaption(ids::kKlinktAls), ControlKind::Radio, 56, 305, 38, 13},
+    {ids::kWordfeud, RadioCaption(ids::kWordfeud), ControlKind::Radio, 14, 322, 38, 13},
+    {ids::kScrabble, RadioCaption(ids::kScrabble), ControlKind::Radio, 56, 322, 38, 13},
+    {ids::kLingo, RadioCaption(ids::kLingo), ControlKind::Radio, 14, 339, 38, 13},
     {ids::kClipboardCarrier, "", ControlKind::HiddenEdit, 363, 274, 40, 14},
     {ids::kEinde, "Einde", ControlKind::PushButton, 402, 254, 65, 15},
     {kNoControlId, "Aantal tekens", ControlKind::GroupBox, 7, 7, 91, 119},
-    {kNoControlId, "Zoektype", ControlKind::GroupBox, 7, 173, 91, 134},
+    {kNoControlId, "Zoektype", ControlKind::GroupBox, 7, 173, 91, 185},
     {kNoControlId, "Zoekpatroon, max. aantal enz., voortgang, resultaat", ControlKind::GroupBox, 107, 7, 282, 267},
     {ids::kProgress, "", ControlKind::ProgressBar, 115, 55, 209, 10},
-    {kNoControlId, "", ControlKind::VersionLine, 8, 312, 232, 10},
+    {kNoControlId, "", ControlKind::VersionLine, 8, 363, 232, 10},
     {ids::kSource3, "Derde bron", ControlKind::PushButton, 402, 125, 65, 15},
     {ids::kSource4, "Vierde bron", ControlKind::PushButton, 402, 145, 65, 15},
     {kNoControlId, "Diverse", ControlKind::GroupBox, 397, 167, 76, 107},

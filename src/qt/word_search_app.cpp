@@ -22,7 +22,7 @@ QString ProgramName() { return QFileInfo(QCoreApplication::applicationFilePath()
 
 }  // namespace
 
-CWordSearchApp::CWordSearchApp(const QStringList& arguments) {
+CWordSearchApp::CWordSearchApp(const QStringList& arguments, PhonemeSource* phonemes) : phonemes_(phonemes) {
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     arguments_.push_back(arguments[i].toStdString());
   }
@@ -35,6 +35,7 @@ bool CWordSearchApp::StartApplication() {
   StartupTip();
   {
     CWordSearchDlg dialog;
+    dialog.Dialog().phonemes = phonemes_;
     dialog.exec();
   }
   return false;
@@ -52,12 +53,12 @@ void CWordSearchApp::StartupTip() {
   });
 }
 
-int RunWordSearchApp(int argc, char** argv) {
+int RunWordSearchApp(int argc, char** argv, PhonemeSource* phonemes) {
   QApplication application(argc, argv);
   // The tip dialog shows the program's icon too; the desktop entry ties the windows to the launcher.
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/kwintel/kwintel.svg")));
   QGuiApplication::setDesktopFileName(QStringLiteral("kwintel"));
-  CWordSearchApp theApp(QCoreApplication::arguments());
+  CWordSearchApp theApp(QCoreApplication::arguments(), phonemes);
   theApp.StartApplication();
   return 0;
 }

@@ -7,12 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/phoneme_source.h"
+
 namespace kwintel {
 
 class CWordSearchApp {
  public:
   // arguments: the command line as QCoreApplication::arguments() gives it, the program first.
-  explicit CWordSearchApp(const QStringList& arguments);
+  // phonemes: where the main dialog's session takes the sounds its sound file lacks; may be null.
+  CWordSearchApp(const QStringList& arguments, PhonemeSource* phonemes);
 
   // Offers the tip of the day, then runs the main dialog modally until it ends, whatever its
   // result. Returns false: no message loop of the application follows, the program ends.
@@ -25,10 +28,11 @@ class CWordSearchApp {
   void StartupTip();
 
   std::vector<std::string> arguments_;  // without the program
+  PhonemeSource* phonemes_;
 };
 
 // Starts the desktop program: the tip of the day, then the main dialog; returns the exit code
 // once the main dialog has ended.
-int RunWordSearchApp(int argc, char** argv);
+int RunWordSearchApp(int argc, char** argv, PhonemeSource* phonemes);
 
 }  // namespace kwintel

@@ -41,6 +41,15 @@ void NarrowResults(Session& session, const Form& form) {
   const std::optional<Pattern> compiled = CompileFormPattern(session, form);
   if (!compiled) return;
   const Pattern& pattern = *compiled;
+  // A sound type tests each line's word by its sound, from the set's sound file.
+  std::optional<SoundMatcher> sounds;
+  if (IsSoundType(pattern.Type())) {
+    if (!session.wordFiles) {
+      view.ShowMessage("Specificeer woordbestand", "Fout", MessageIcon::Exclamation);
+      return;
+    }
+    if (!(sounds = BindSounds(session, *session.wordFiles, pattern))) return;
+  }
 
   RunState& run = session.run;
   run = RunState{};
@@ -64,7 +73,12 @@ void NarrowResults(Session& session, const Form& form) {
     std::string& text = lines[static_cast<std::size_t>(i)];
     StripLengthPrefix(text);
     AsciiUpperInPlace(text);
-    const Verdict verdict = pattern.MatchLine(text);
+    Verdict verdict;
+    if (sounds) {
+      verdict.matched = sounds->AcceptsWord(text, session.phonemes);
+    } else {
+      verdict = pattern.MatchLine(text);
+    }
     if (!verdict.matched) continue;
     if (PassesResultFilter(form, text)) {
       if (!session.upperCaseMode) AsciiLowerInPlace(text);

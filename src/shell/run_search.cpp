@@ -141,6 +141,8 @@ void RunSearch(Session& session, const Form& form) {
   const std::optional<Pattern> compiled = CompileFormPattern(session, form);
   if (!compiled) return;
   const Pattern& pattern = *compiled;
+  std::optional<SoundMatcher> sounds;
+  if (IsSoundType(pattern.Type()) && !(sounds = BindSounds(session, *wordFiles, pattern))) return;
 
   session.run = RunState{};
   view.SetProgress(0);
@@ -148,10 +150,10 @@ void RunSearch(Session& session, const Form& form) {
   const WordCounts* counts = session.common ? wordFiles->Counts() : nullptr;
   if (counts != nullptr || IsScored(pattern.Type())) {
     RankingSink ranked(results, counts, pattern.Type(), form.maxResults);
-    Search(pattern, *wordFiles, form.lengths, ranked);
+    Search(pattern, *wordFiles, form.lengths, ranked, sounds ? &*sounds : nullptr);
     ranked.List(session);
   } else {
-    Search(pattern, *wordFiles, form.lengths, results);
+    Search(pattern, *wordFiles, form.lengths, results, sounds ? &*sounds : nullptr);
   }
   if (!session.run.stopRequested) view.SetProgress(100);
   session.results.Append(SummaryLine(session.run, session.results.Count(), pattern));

@@ -53,6 +53,19 @@ std::optional<Pattern> CompileFormPattern(Session& session, const Form& form) {
   return std::get<Pattern>(std::move(compiled));
 }
 
+std::optional<SoundMatcher> BindSounds(Session& session, WordFileSet& wordFiles, const Pattern& pattern) {
+  const SoundFile* sounds = wordFiles.Sounds();
+  if (sounds == nullptr) {
+    session.view.ShowMessage("Geen klanken: " + FileNameForDisplay(wordFiles.SoundsPath()) + " ontbreekt", "Fout",
+                             MessageIcon::Exclamation);
+    return std::nullopt;
+  }
+  const auto& sound = std::get<SoundPattern>(pattern.Forms());
+  std::optional<SoundMatcher> matcher = SoundMatcher::Bind(pattern.Type(), sound, *sounds, session.phonemes);
+  if (!matcher) session.view.ShowMessage("Geen klank voor " + sound.word, "Fout", MessageIcon::Exclamation);
+  return matcher;
+}
+
 void CloseMainDialog(Session& session, const Form& form) {
   if (AcceptForm(session, form)) session.view.EndDialog(true);
 }

@@ -11,6 +11,8 @@
 #include <string>
 
 #include "engine/pattern.h"
+#include "engine/phoneme_source.h"
+#include "engine/sound_matcher.h"
 #include "engine/word_file_set.h"
 #include "ports/font_description.h"
 #include "ports/platform.h"
@@ -44,6 +46,9 @@ struct Session {
   MainDialogView& view;
   ResultList& results;  // list box 1105
   Platform& platform;
+  // The sounds of pattern words and lines the sound file does not list: the program's one
+  // libespeak-ng, or null without it.
+  PhonemeSource* phonemes = nullptr;
 
   // The set a search reads; null until a source with a set is chosen.
   std::shared_ptr<WordFileSet> wordFiles;
@@ -103,6 +108,10 @@ bool AcceptForm(Session& session, const Form& form);
 // The form's pattern compiled for its type, the upper-cased pattern added to the history unless an
 // entry begins with it; nothing, after the message "Patroon fout", when it is refused.
 std::optional<Pattern> CompileFormPattern(Session& session, const Form& form);
+
+// A sound pattern bound to the sounds of `wordFiles`; nothing, after a message, when the set has no
+// sound file or the pattern word no sound.
+std::optional<SoundMatcher> BindSounds(Session& session, WordFileSet& wordFiles, const Pattern& pattern);
 
 // The prefix of the session's set, or nothing.
 inline std::string ChosenPrefix(const Session& session) {

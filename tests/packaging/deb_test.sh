@@ -28,6 +28,7 @@ for file in usr/bin/kwintel usr/bin/kwintel-cli usr/bin/kwintel-mkwords \
             usr/share/applications/kwintel.desktop usr/share/icons/hicolor/scalable/apps/kwintel.svg \
             usr/share/bash-completion/completions/kwintel-cli usr/lib/kwintel/opentaal05.DOC \
             usr/lib/kwintel/opentaal.FRQ \
+            usr/lib/kwintel/opentaal.KLK usr/lib/kwintel/espeak-ng-licentie.txt \
             usr/lib/kwintel/tips.txt usr/lib/kwintel/kwintel.html; do
   if [[ ! -e $root/$file ]]; then
     echo "FAIL: $deb has no $file"

@@ -73,7 +73,7 @@ class AppStartupTest : public QObject {
  private:
   QStringList Run(const QStringList& arguments) {
     ModalWindowCloser closer;
-    CWordSearchApp app(QStringList{QCoreApplication::applicationFilePath()} + arguments);
+    CWordSearchApp app(QStringList{QCoreApplication::applicationFilePath()} + arguments, nullptr);
     const bool loopFollows = app.StartApplication();
     if (loopFollows) return {"a message loop was asked for"};
     return closer.seen;
