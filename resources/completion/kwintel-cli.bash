@@ -1,17 +1,36 @@
 # bash completion for kwintel-cli: its options, the search-type names after -t and --narrow (letter
-# case of what is typed ignored), and file names after -w and -o.
+# case of what is typed ignored; "Klinkt als" offered with its blank escaped), and file names after
+# -w and -o.
 
-_kwintel_cli_types="Volgorde Frequentie Anagram Anagram-1 Stapel Set Product Subset Som Telefoon
-Meerwoord Verborgen Drukfout"
+# One name a line: a name may hold a blank.
+_kwintel_cli_types="Volgorde
+Frequentie
+Anagram
+Anagram-1
+Stapel
+Set
+Product
+Subset
+Som
+Telefoon
+Meerwoord
+Verborgen
+Drukfout
+Rijm
+Halfrijm
+Klinkt als
+Wordfeud
+Scrabble
+Lingo"
 
 _kwintel_cli_options="-w --words -t --type -l --lengths -m --max --with --without --show-length
 --keep-ij --lower --common --narrow --sort --restore -o --output -h --help --version"
 
 # Prints the type names that begin with $1, letter case ignored, each followed by $2.
 _kwintel_cli_type_names() {
-  local typed=${1,,} name IFS=$' \n'
+  local typed=${1,,} name IFS=$'\n'
   for name in $_kwintel_cli_types; do
-    [[ ${name,,} == "$typed"* ]] && printf '%s%s\n' "$name" "$2"
+    [[ ${name,,} == "$typed"* ]] && printf '%q%s\n' "$name" "$2"
   done
 }
 

@@ -18,7 +18,8 @@ Formulier:
                            VOORVOEGSEL19.DOC); zonder -w de set naast het programma
   -t, --type NAAM          zoektype (hoofdletters doen er niet toe): Volgorde, Frequentie,
                            Anagram, Anagram-1, Stapel, Set, Product, Subset, Som, Telefoon,
-                           Meerwoord, Verborgen, Drukfout; standaard Volgorde
+                           Meerwoord, Verborgen, Drukfout, Rijm, Halfrijm, "Klinkt als",
+                           Wordfeud, Scrabble, Lingo; standaard Volgorde
   -l, --lengths LIJST      woordlengtes 2..19 (19 is "19+"), met komma's en reeksen: 5,7 of
                            2-6,19; "none" zet ze alle uit ("Geen"); standaard alle
   -m, --max N              hoogstens N resultaatregels (een geheel getal vanaf 1); standaard 100
@@ -28,7 +29,8 @@ Formulier:
       --keep-ij            "IJ één letter" uit: woorden met IJ blijven staan
       --lower              "Klein": nieuwe regels in kleine letters
       --common             "Gangbaar": de gangbaarste woorden eerst, naar de woordfrequenties
-                           naast de woordbestanden (VOORVOEGSEL.FRQ); leest alle woorden
+                           naast de woordbestanden (VOORVOEGSEL.FRQ); leest alle woorden.
+                           Rijm, Halfrijm en Klinkt als lezen de klanken in VOORVOEGSEL.KLK
 
 Handelingen na het zoeken, in de gegeven volgorde:
       --narrow TYPE:PATROON  "&Doorzoeken" met dat zoektype en patroon (negeert -l)
@@ -66,6 +68,20 @@ Zoektypen, met een voorbeeld:
                                              woorden verborgen in de letters, ook
                                              achterstevoren («DOOR <»)
   Drukfout    kwintel-cli -t Drukfout ROOS   woorden die op precies een letter na passen
+  Rijm        kwintel-cli -t Rijm --common SINTERKLAAS
+                                             woorden die erop rijmen (BAAS, KAAS, HELAAS),
+                                             de gangbaarste eerst; "VERJAARDAG 1": met een
+                                             lettergreep
+  Halfrijm    kwintel-cli -t Halfrijm DRANK  dezelfde klinkers vanaf de klemtoon (RAMP, BANK)
+  Klinkt als  kwintel-cli -t "Klinkt als" HARD
+                                             woorden die hetzelfde klinken (HART)
+  Wordfeud    kwintel-cli -t Wordfeud "AEKRST? ..A.."
+                                             woorden van deze letters (? een blanco), door
+                                             de letters op het bord, hoogste score eerst
+  Scrabble    kwintel-cli -t Scrabble "AEKRST?"   hetzelfde met de stenen van Scrabble
+  Lingo       kwintel-cli -t Lingo --common "KAART/g...o"
+                                             woorden die bij deze kleuren passen (g groen,
+                                             o oranje, . grijs)
 
 Voorbeeld met handelingen:
   kwintel-cli -t Subset KAARTEN --narrow Volgorde:*T --sort --sort -o lijst.txt

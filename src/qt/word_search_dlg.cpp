@@ -42,6 +42,8 @@ constexpr const char* kIconResource = ":/kwintel/kwintel.svg";
 // Set only by scripts/screenshot.sh: a pattern typed into the pattern box, then Enter, once the
 // dialog shows.
 constexpr const char* kScreenshotPatternVariable = "KWINTEL_SCREENSHOT_PATTERN";
+// And the controls, by id separated by commas, clicked before the pattern is typed.
+constexpr const char* kScreenshotClicksVariable = "KWINTEL_SCREENSHOT_CLICKS";
 
 QString ExecutableFolderOfApplication() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
 
@@ -276,6 +278,10 @@ void CWordSearchDlg::showEvent(QShowEvent* event) {
 }
 
 void CWordSearchDlg::RunScreenshotHook() {
+  for (const QString& id :
+       qEnvironmentVariable(kScreenshotClicksVariable).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    if (auto* button = qobject_cast<QAbstractButton*>(Control(id.toInt()))) button->click();
+  }
   // Typed and entered as a user would: through the box's capitals, then Enter.
   patternBox_->setFocus(Qt::OtherFocusReason);
   patternBox_->lineEdit()->insert(qEnvironmentVariable(kScreenshotPatternVariable));
