@@ -97,16 +97,7 @@ void RunWholeSearch(benchmark::State& state, const Case* c) {
   bench.UseWordSet();
   bench.form.type = c->type;
   bench.form.pattern = c->pattern;
-  for (auto _ : state) {
-    kwintel::RunSearch(bench.session, bench.form);
-    benchmark::DoNotOptimize(bench.results.Count());
-  }
-  if (!bench.view.messages.empty()) {
-    state.SkipWithError(("message: " + bench.view.messages.front().text).c_str());
-    return;
-  }
-  state.counters["lines"] = bench.results.Count() - 1;
-  state.SetLabel(bench.results.Text(bench.results.Count() - 1));
+  bench.TimeSearches(state);
 }
 
 void RunMatcher(benchmark::State& state, const WordSet* set, const Case* c, bool allWords) {

@@ -34,16 +34,7 @@ void Search(benchmark::State& state, const char* pattern, int maximum = 0, bool 
     ToggleCommon(bench.session);
   }
   bench.form.pattern = pattern;
-  for (auto _ : state) {
-    RunSearch(bench.session, bench.form);
-    benchmark::DoNotOptimize(bench.results.Count());
-  }
-  if (!bench.view.messages.empty()) {
-    state.SkipWithError(("message: " + bench.view.messages.front().text).c_str());
-    return;
-  }
-  state.counters["lines"] = bench.results.Count() - 1;
-  state.SetLabel(bench.results.Text(bench.results.Count() - 1));
+  bench.TimeSearches(state);
 }
 
 // Reading and dispatch alone: every file is read, almost every word fails at its first letter.

@@ -29,16 +29,7 @@ void Search(benchmark::State& state, SearchType type, const char* pattern) {
   }
   bench.form.type = type;
   bench.form.pattern = pattern;
-  for (auto _ : state) {
-    RunSearch(bench.session, bench.form);
-    benchmark::DoNotOptimize(bench.results.Count());
-  }
-  if (!bench.view.messages.empty()) {
-    state.SkipWithError(("message: " + bench.view.messages.front().text).c_str());
-    return;
-  }
-  state.counters["lines"] = bench.results.Count() - 1;
-  state.SetLabel(bench.results.Text(bench.results.Count() - 1));
+  bench.TimeSearches(state);
 }
 
 BENCHMARK_CAPTURE(Search, Volgorde* EN, SearchType::Sequence, "*EN")->Unit(benchmark::kMillisecond);

@@ -4,9 +4,10 @@ namespace kwintel {
 
 void CommonRanking::Offer(std::string_view line, std::uint64_t count, std::uint64_t score) {
   const std::uint64_t arrival = offered_++;
+  if (maximum_ == 0) return;
   if (kept_.size() == maximum_) {
     const Entry& worst = kept_.front();
-    if (maximum_ == 0 || score < worst.score || (score == worst.score && count <= worst.count)) return;
+    if (score < worst.score || (score == worst.score && count <= worst.count)) return;
     std::pop_heap(kept_.begin(), kept_.end(), RanksBefore{});
     Entry& entry = kept_.back();
     entry.score = score;
