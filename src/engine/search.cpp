@@ -5,6 +5,7 @@
 
 #include "engine/multi_word_anagram.h"
 #include "engine/word_file.h"
+#include "engine/word_match.h"
 
 namespace kwintel {
 namespace {
@@ -101,13 +102,19 @@ void Search(const Pattern& pattern, const WordFileSet& set, const Lengths& lengt
   FileWalk walk(sink, bytesTotal);
 
   if (multiWord == nullptr) {
-    for (const int length : read) {
-      if (walk.Stopped()) return;
-      walk.Read(set.PathOf(length), length, [&](const char* word, std::size_t size) {
-        const Verdict verdict = pattern.Match(word, size);
-        if (verdict.matched && sink.Found({word, size}, verdict) == Flow::Stop) walk.Stop();
-      });
-    }
+    // The form is picked once, so the loop over the words calls its matcher straight: a choice at
+    // every word made Set «ANS» over every file (408,000 words) 1.2 times as slow as GNU grep.
+    std::visit(
+        [&](const auto& form) {
+          for (const int length : read) {
+            if (walk.Stopped()) return;
+            walk.Read(set.PathOf(length), length, [&](const char* word, std::size_t size) {
+              const Verdict verdict = WordMatch{word, size}(form);
+              if (verdict.matched && sink.Found({word, size}, verdict) == Flow::Stop) walk.Stop();
+            });
+          }
+        },
+        pattern.Forms());
     return;
   }
 
