@@ -14,10 +14,15 @@ namespace {
 constexpr std::uint64_t kMaxCount = std::numeric_limits<std::uint64_t>::max();
 
 // The order of the entries: shorter words first, words of one length in byte order, as the word
-// files list them one length at a time. With the words packed in that order too (FromContents), a
-// scan's look-ups of one length stay close together in memory: Gangbaar «*EN» at a maximum of
-// 15000 took 37 ms with the entries in byte order, 31.5 ms so (a plain «*EN»: 15 ms).
-bool Before(std::string_view a, std::string_view b) { return a.size() != b.size() ? a.size() < b.size() : a < b; }
+// files list them one length at a time, their words packed in that order too (FromContents). A
+// scan's look-ups of one length so stay close together in memory: Gangbaar «*EN» at a maximum of
+// 15000 in process took 2.4-2.7 times a plain «*EN» with the entries in byte order, 1.6-1.8 times
+// so (the goal: at most twice). Negative, 0 or positive as `a` comes before, is or comes after `b`.
+int Order(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+  return a.compare(b);
+}
+bool Before(std::string_view a, std::string_view b) { return Order(a, b) < 0; }
 
 // The count of a line: digits only, at least one, and no more than 64 bits hold.
 std::optional<std::uint64_t> ParseCount(std::string_view digits) {
@@ -98,14 +103,22 @@ std::uint64_t WordCounts::CountOf(std::string_view word) const {
 
 std::uint64_t WordCounts::Cursor::CountOf(std::string_view word) {
   const std::vector<Entry>& entries = counts_.entries_;
+  // The first entry not before `word` lies in [low, high]; high itself when none in [low, high) is.
   std::size_t low = 0;
   std::size_t high = entries.size();
-  if (next_ < high && Before(entries[next_].word, word)) {
-    low = next_ + 1;
-    for (std::size_t step = 1; low + step - 1 < high; step *= 2) {
-      const std::size_t probe = low + step - 1;
-      if (!Before(entries[probe].word, word)) {
-        high = probe + 1;
+  // next_ is the first entry not before the last word asked, so every entry before it comes before
+  // that word; when the one just before it also comes before this word, so do all of them.
+  if (next_ > 0 && Order(entries[next_ - 1].word, word) < 0) {
+    low = next_;
+    for (std::size_t step = 1; low < high; step *= 2) {
+      const std::size_t probe = std::min(low + step, high) - 1;
+      const int order = Order(entries[probe].word, word);
+      if (order == 0) {
+        next_ = probe;
+        return entries[probe].count;
+      }
+      if (order > 0) {
+        high = probe;
         break;
       }
       low = probe + 1;

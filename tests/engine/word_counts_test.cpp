@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <random>
@@ -107,6 +108,37 @@ TEST(WordCountsTest, AgreesWithAPlainMapOverManyWords) {
   for (const std::string& word : absent) {
     ASSERT_EQ(counts.CountOf(word), expected.count(word) ? expected[word] : 0u) << word;
   }
+}
+
+// A cursor answers as the plain look-up does, whatever the order of the words asked: in the
+// entries' order with gaps of every size (as a scan asks), the same word twice, and going back.
+TEST(WordCountsTest, ACursorAnswersAsThePlainLookUp) {
+  std::mt19937 random(21);
+  std::uniform_int_distribution<int> length(1, 6);
+  std::uniform_int_distribution<int> letter('A', 'F');
+  std::string contents;
+  std::vector<std::string> asked;
+  for (int i = 0; i < 3'000; ++i) {
+    std::string word;
+    for (int k = length(random); k > 0; --k) word += static_cast<char>(letter(random));
+    if (i % 3 != 0) contents += word + "\t" + std::to_string(i + 1) + "\n";
+    asked.push_back(word);
+  }
+  const WordCounts counts = Parse(contents);
+  std::sort(asked.begin(), asked.end(), [](const std::string& a, const std::string& b) {
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+  });
+  for (const int stride : {1, 2, 7, 100, 2'999}) {
+    WordCounts::Cursor cursor(counts);
+    for (std::size_t i = 0; i < asked.size(); i += static_cast<std::size_t>(stride)) {
+      ASSERT_EQ(cursor.CountOf(asked[i]), counts.CountOf(asked[i])) << asked[i] << " stride " << stride;
+    }
+    for (std::size_t i = asked.size(); i-- > 0;) ASSERT_EQ(cursor.CountOf(asked[i]), counts.CountOf(asked[i]));
+  }
+  std::shuffle(asked.begin(), asked.end(), random);
+  WordCounts::Cursor cursor(counts);
+  for (const std::string& word : asked) ASSERT_EQ(cursor.CountOf(word), counts.CountOf(word)) << word;
+  EXPECT_EQ(WordCounts::Cursor(WordCounts()).CountOf("A"), 0u);
 }
 
 class LoadWordCountsTest : public testing::Test {
