@@ -6,8 +6,7 @@
 # With a pattern, the program types it into the pattern box and presses Enter once the dialog
 # shows (KWINTEL_SCREENSHOT_PATTERN), so the picture shows a search's result; before that it clicks
 # the controls whose ids KWINTEL_SCREENSHOT_CLICKS lists (e.g. 1037,1167: "Rijm" and "Gangbaar").
-# The virtual display
-# has no window manager, so the picture shows the dialog without a title bar.
+# The virtual display has no window manager, so the picture shows the dialog without a title bar.
 set -euo pipefail
 
 build=${1:-build}

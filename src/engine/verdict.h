@@ -15,4 +15,11 @@ struct Verdict {
   int score = 0;  // Wordfeud and Scrabble: what the word scores
 };
 
+// A verdict that says only whether the word matched.
+inline Verdict Matched(bool matched) {
+  Verdict verdict;
+  verdict.matched = matched;
+  return verdict;
+}
+
 }  // namespace kwintel

@@ -9,12 +9,6 @@
 
 namespace kwintel {
 
-inline Verdict Matched(bool matched) {
-  Verdict verdict;
-  verdict.matched = matched;
-  return verdict;
-}
-
 // The verdict of each form on a word of `length` bytes before its NUL.
 struct WordMatch {
   const char* word;
